@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "wordrecord.h"
+
+#include <QString>
+#include <optional>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+// A prepared SQLite statement with bound parameters; every failure throws StoreError
+// naming the word data file.
+class SqlStatement {
+public:
+    SqlStatement(sqlite3* db, const char* sql, const QString& path);
+    ~SqlStatement();
+    SqlStatement(const SqlStatement&) = delete;
+    SqlStatement& operator=(const SqlStatement&) = delete;
+
+    SqlStatement& bind(int index, qint64 value);
+    SqlStatement& bind(int index, const QString& value);
+    SqlStatement& bind(int index, const std::optional<QString>& value);
+
+    // Steps once: true while a row is there, false when done.
+    bool step();
+    // Steps to the end, for statements that return no rows.
+    void run();
+    void reset();
+
+    qint64 integer(int column) const;
+    QString text(int column) const;
+    std::optional<QString> optionalText(int column) const;
+
+    // Hands the statement over; the caller finalizes it.
+    sqlite3_stmt* release();
+
+    // Column list shared by the queries that read whole word rows, in table order.
+    static const char* const wordColumns;
+    // A whole word row from a statement that selects wordColumns first.
+    static WordRecord readWord(sqlite3_stmt* statement);
+    // Throws the StoreError for an SQLite result code.
+    [[noreturn]] static void raise(sqlite3* db, int code, const QString& path);
+
+private:
+    sqlite3* db_;
+    sqlite3_stmt* statement_ = nullptr;
+    QString path_;
+};

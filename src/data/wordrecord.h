@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <optional>
+
+// One row of the tables word and selected. The texts other than word may be Null,
+// which is kept apart from an empty text.
+struct WordRecord {
+    int group = 0;
+    int key = 0;
+    int level = 0;
+    int times = 0;
+    QString word;
+    std::optional<QString> meaning;
+    std::optional<QString> text1;
+    std::optional<QString> text2;
+    std::optional<QString> text3;
+    std::optional<QString> text4;
+    std::optional<QString> text5;
+    std::optional<QString> text6; // pronunciation
+
+    bool operator==(const WordRecord&) const = default;
+};
+
+// One row of the word list: group, word and meaning.
+struct WordListRow {
+    int group = 0;
+    QString word;
+    std::optional<QString> meaning;
+};

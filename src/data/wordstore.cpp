@@ -1,0 +1,346 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "wordstore.h"
+
+#include "sqlstatement.h"
+#include "sqltransaction.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <set>
+#include <sqlite3.h>
+#include <utility>
+
+namespace {
+
+constexpr int applicationId = 0x564F4B55; // "VOKU"
+constexpr int schemaVersion = 1;
+constexpr int busyTimeoutMs = 3000;
+
+const char* const schema = R"(
+CREATE TABLE word (
+    "group" INTEGER NOT NULL CHECK ("group" BETWEEN 1 AND 999),
+    key INTEGER NOT NULL,
+    level INTEGER NOT NULL CHECK (level BETWEEN 0 AND 4),
+    times INTEGER NOT NULL CHECK (times BETWEEN 0 AND 999),
+    word TEXT NOT NULL,
+    meaning TEXT, text1 TEXT, text2 TEXT, text3 TEXT, text4 TEXT, text5 TEXT, text6 TEXT,
+    PRIMARY KEY ("group", key)
+) STRICT;
+CREATE TABLE selected (
+    "group" INTEGER NOT NULL CHECK ("group" BETWEEN 1 AND 999),
+    key INTEGER NOT NULL,
+    level INTEGER NOT NULL CHECK (level BETWEEN 0 AND 4),
+    times INTEGER NOT NULL CHECK (times BETWEEN 0 AND 999),
+    word TEXT NOT NULL,
+    meaning TEXT, text1 TEXT, text2 TEXT, text3 TEXT, text4 TEXT, text5 TEXT, text6 TEXT,
+    PRIMARY KEY ("group", key)
+) STRICT;
+CREATE INDEX word_progress ON word ("group", times, level);
+CREATE INDEX selected_rank ON selected (level, times, "group", key);
+CREATE VIEW syukei AS
+    SELECT "group" AS "グループ",
+           CASE WHEN times = 0 THEN 'チェックしてない'
+                WHEN level = 0 THEN '○' WHEN level = 1 THEN '△○' WHEN level = 2 THEN '△△○'
+                WHEN level = 3 THEN '△△△○' ELSE '△△△△' END AS "レベル",
+           count(*) AS "個数"
+    FROM word GROUP BY 1, 2 ORDER BY 1;
+)";
+
+// The summary is computed here with the view's own text rather than read through the
+// view, so a file whose view was altered cannot change what the main screen shows.
+const char* const summaryQuery = R"(
+SELECT "group",
+       CASE WHEN times = 0 THEN 'チェックしてない'
+            WHEN level = 0 THEN '○' WHEN level = 1 THEN '△○' WHEN level = 2 THEN '△△○'
+            WHEN level = 3 THEN '△△△○' ELSE '△△△△' END,
+       count(*)
+FROM word GROUP BY 1, 2 ORDER BY 1)";
+
+const char* const groupFilter = R"("group" IN (SELECT value FROM json_each(?1)))";
+
+const QStringList requiredColumns = {
+    QStringLiteral("group"), QStringLiteral("key"),   QStringLiteral("level"),
+    QStringLiteral("times"), QStringLiteral("word"),  QStringLiteral("meaning"),
+    QStringLiteral("text1"), QStringLiteral("text2"), QStringLiteral("text3"),
+    QStringLiteral("text4"), QStringLiteral("text5"), QStringLiteral("text6"),
+};
+
+const char* tableName(WordStore::Table table) {
+    return table == WordStore::Table::Word ? "word" : "selected";
+}
+
+QString groupsJson(const std::vector<int>& groups) {
+    QJsonArray array;
+    for (int group : groups)
+        array.append(group);
+    return QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Compact));
+}
+
+std::vector<int> distinct(const std::vector<int>& groups) {
+    const std::set<int> unique(groups.begin(), groups.end());
+    return {unique.begin(), unique.end()};
+}
+
+void exec(sqlite3* db, const char* sql, const QString& path) {
+    const int rc = sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK)
+        SqlStatement::raise(db, rc, path);
+}
+
+// Settings that hold for every connection: wait a while for another program's lock,
+// write durably, and never run code that a file brings along (triggers, unsafe
+// functions in its schema).
+void configure(sqlite3* db, const QString& path) {
+    sqlite3_busy_timeout(db, busyTimeoutMs);
+    sqlite3_db_config(db, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
+    sqlite3_db_config(db, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
+    sqlite3_db_config(db, SQLITE_DBCONFIG_ENABLE_TRIGGER, 0, nullptr);
+    exec(db, "PRAGMA synchronous = FULL", path);
+}
+
+sqlite3* openConnection(const QString& path, int flags) {
+    sqlite3* db = nullptr;
+    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db, flags, nullptr);
+    if (rc != SQLITE_OK) {
+        const QString detail = QString::fromUtf8(sqlite3_errmsg(db));
+        sqlite3_close(db);
+        throw StoreError(StoreError::Kind::Failed, path, detail);
+    }
+    return db;
+}
+
+qint64 pragmaValue(sqlite3* db, const char* pragma, const QString& path) {
+    SqlStatement statement(db, pragma, path);
+    return statement.step() ? statement.integer(0) : 0;
+}
+
+void checkTable(sqlite3* db, const char* table, const QString& path) {
+    SqlStatement info(db, "SELECT name FROM pragma_table_info(?1)", path);
+    info.bind(1, QString::fromLatin1(table));
+    QStringList columns;
+    while (info.step())
+        columns << info.text(0);
+    for (const QString& column : requiredColumns) {
+        if (!columns.contains(column)) {
+            const QString what = columns.isEmpty() ? QString::fromLatin1(table)
+                                                   : QString::fromLatin1(table) + "." + column;
+            throw StoreError(StoreError::Kind::MissingTable, path, what);
+        }
+    }
+}
+
+void checkHeader(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists())
+        throw StoreError(StoreError::Kind::Missing, path);
+    if (!info.isFile())
+        throw StoreError(StoreError::Kind::NotWordFile, path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw StoreError(StoreError::Kind::NotReadable, path);
+    const QByteArray head = file.read(100);
+    const QByteArray engine = head.mid(4, 15);
+    if (engine == "Standard Jet DB" || engine == "Standard ACE DB")
+        throw StoreError(StoreError::Kind::Legacy, path);
+    if (!head.startsWith(QByteArray("SQLite format 3\0", 16)))
+        throw StoreError(StoreError::Kind::NotWordFile, path);
+}
+
+bool writable(const QString& path) {
+    // SQLite writes its rollback journal beside the file, so the folder must be writable too.
+    const QFileInfo info(path);
+    return info.isWritable() && QFileInfo(info.absolutePath()).isWritable();
+}
+
+} // namespace
+
+WordStore::WordStore(sqlite3* db, QString path, bool readOnly)
+    : db_(db)
+    , path_(std::move(path))
+    , readOnly_(readOnly) {}
+
+WordStore::~WordStore() {
+    sqlite3_close(db_);
+}
+
+WordStore::WordStore(WordStore&& other) noexcept
+    : db_(std::exchange(other.db_, nullptr))
+    , path_(std::move(other.path_))
+    , readOnly_(other.readOnly_) {}
+
+WordStore& WordStore::operator=(WordStore&& other) noexcept {
+    if (this != &other) {
+        sqlite3_close(db_);
+        db_ = std::exchange(other.db_, nullptr);
+        path_ = std::move(other.path_);
+        readOnly_ = other.readOnly_;
+    }
+    return *this;
+}
+
+WordStore WordStore::open(const QString& path) {
+    checkHeader(path);
+    const bool readOnly = !writable(path);
+    WordStore store(openConnection(path, readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE),
+                    path, readOnly);
+    configure(store.db_, path);
+    if (pragmaValue(store.db_, "PRAGMA application_id", path) != applicationId ||
+        pragmaValue(store.db_, "PRAGMA user_version", path) > schemaVersion)
+        throw StoreError(StoreError::Kind::NotWordFile, path);
+    checkTable(store.db_, "word", path);
+    checkTable(store.db_, "selected", path);
+    return store;
+}
+
+WordStore WordStore::create(const QString& path) {
+    if (QFileInfo::exists(path))
+        throw StoreError(StoreError::Kind::Failed, path,
+                         QStringLiteral("同じ名前のファイルがすでにあります"));
+    WordStore store(openConnection(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE), path, false);
+    configure(store.db_, path);
+    exec(store.db_, "PRAGMA journal_mode = DELETE", path);
+    SqlTransaction transaction(store.db_, path);
+    exec(store.db_, schema, path);
+    exec(store.db_, QByteArray("PRAGMA application_id = ") + QByteArray::number(applicationId),
+         path);
+    exec(store.db_, QByteArray("PRAGMA user_version = ") + QByteArray::number(schemaVersion), path);
+    transaction.commit();
+    return store;
+}
+
+void WordStore::requireWritable() const {
+    if (readOnly_)
+        throw StoreError(StoreError::Kind::ReadOnly, path_);
+}
+
+std::vector<SummaryRow> WordStore::summaryRows() const {
+    SqlStatement query(db_, summaryQuery, path_);
+    std::vector<SummaryRow> rows;
+    while (query.step())
+        rows.push_back(
+            SummaryRow{static_cast<int>(query.integer(0)), query.text(1), query.integer(2)});
+    return rows;
+}
+
+LevelCounts WordStore::buildPracticeSet(const std::vector<int>& groups, const Progress& progress) {
+    requireWritable();
+    const std::vector<int> chosen = distinct(groups);
+    SqlTransaction transaction(db_, path_);
+    const qint64 total = countWordsOfGroups(chosen);
+    SqlStatement(db_, "DELETE FROM selected", path_).run();
+    const QByteArray copy = QByteArray("INSERT INTO selected SELECT ") + SqlStatement::wordColumns +
+                            " FROM word WHERE \"group\" = ?1";
+    SqlStatement insert(db_, copy.constData(), path_);
+    qint64 done = 0;
+    for (int group : chosen) {
+        insert.reset();
+        insert.bind(1, group).run();
+        done += sqlite3_changes(db_);
+        if (progress)
+            progress(done, total);
+    }
+    LevelCounts counts{};
+    SqlStatement count(db_,
+                       "SELECT CASE WHEN times = 0 THEN 5 ELSE level END, count(*) "
+                       "FROM selected GROUP BY 1",
+                       path_);
+    while (count.step())
+        counts[static_cast<size_t>(count.integer(0))] = static_cast<qint32>(count.integer(1));
+    transaction.commit();
+    return counts;
+}
+
+RankQueue WordStore::rankQueue(int rank) const {
+    const QByteArray columns = QByteArray("SELECT ") + SqlStatement::wordColumns + " FROM selected";
+    if (rank == LevelClass::Never) {
+        SqlStatement query(db_, columns + " WHERE times = 0 ORDER BY \"group\", key", path_);
+        return RankQueue(query.release(), path_);
+    }
+    SqlStatement query(
+        db_, columns + " WHERE level = ?1 AND times >= 1 ORDER BY times, \"group\", key", path_);
+    query.bind(1, rank);
+    return RankQueue(query.release(), path_);
+}
+
+bool WordStore::writeGrade(int group, int key, int level, int times) {
+    requireWritable();
+    SqlStatement update(
+        db_, R"(UPDATE word SET level = ?1, times = ?2 WHERE "group" = ?3 AND key = ?4)", path_);
+    update.bind(1, level).bind(2, times).bind(3, group).bind(4, key).run();
+    return sqlite3_changes(db_) > 0;
+}
+
+void WordStore::resetGroups(const std::vector<int>& groups) {
+    requireWritable();
+    SqlTransaction transaction(db_, path_);
+    SqlStatement update(db_, R"(UPDATE word SET level = 0, times = 0 WHERE "group" = ?1)", path_);
+    for (int group : distinct(groups)) {
+        update.reset();
+        update.bind(1, group).run();
+    }
+    transaction.commit();
+}
+
+qint64 WordStore::countWordsOfGroups(const std::vector<int>& groups) const {
+    const QByteArray sql = QByteArray("SELECT count(*) FROM word WHERE ") + groupFilter;
+    SqlStatement query(db_, sql.constData(), path_);
+    query.bind(1, groupsJson(groups));
+    return query.step() ? query.integer(0) : 0;
+}
+
+void WordStore::forEachWordOfGroups(const std::vector<int>& groups, const RowVisitor& visit) const {
+    const QByteArray sql = QByteArray("SELECT ") + SqlStatement::wordColumns + " FROM word WHERE " +
+                           groupFilter + " ORDER BY \"group\", key";
+    SqlStatement query(db_, sql.constData(), path_);
+    query.bind(1, groupsJson(groups));
+    RankQueue rows(query.release(), path_);
+    while (const auto row = rows.next())
+        visit(*row);
+}
+
+std::vector<WordListRow> WordStore::wordList() const {
+    SqlStatement query(db_, R"(SELECT "group", word, meaning FROM word)", path_);
+    std::vector<WordListRow> rows;
+    while (query.step())
+        rows.push_back(
+            WordListRow{static_cast<int>(query.integer(0)), query.text(1), query.optionalText(2)});
+    return rows;
+}
+
+void WordStore::forEachRow(Table table, const RowVisitor& visit) const {
+    const QByteArray sql = QByteArray("SELECT ") + SqlStatement::wordColumns + " FROM " +
+                           tableName(table) + " ORDER BY \"group\", key";
+    SqlStatement query(db_, sql.constData(), path_);
+    RankQueue rows(query.release(), path_);
+    while (const auto row = rows.next())
+        visit(*row);
+}
+
+void WordStore::insertRows(Table table, const std::vector<WordRecord>& rows) {
+    requireWritable();
+    SqlTransaction transaction(db_, path_);
+    const QByteArray sql = QByteArray("INSERT INTO ") + tableName(table) + " (" +
+                           SqlStatement::wordColumns +
+                           ") VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12)";
+    SqlStatement insert(db_, sql.constData(), path_);
+    for (const WordRecord& row : rows) {
+        insert.reset();
+        insert.bind(1, row.group).bind(2, row.key).bind(3, row.level).bind(4, row.times);
+        insert.bind(5, row.word).bind(6, row.meaning).bind(7, row.text1).bind(8, row.text2);
+        insert.bind(9, row.text3).bind(10, row.text4).bind(11, row.text5).bind(12, row.text6);
+        try {
+            insert.run();
+        } catch (const StoreError& error) {
+            if (error.kind() != StoreError::Kind::Invalid)
+                throw;
+            throw StoreError(StoreError::Kind::Invalid, path_,
+                             QStringLiteral("グループ %1、番号 %2: %3")
+                                 .arg(row.group)
+                                 .arg(row.key)
+                                 .arg(error.detail()));
+        }
+    }
+    transaction.commit();
+}

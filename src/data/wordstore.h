@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "levelclass.h"
+#include "rankqueue.h"
+#include "storeerror.h"
+#include "summaryline.h"
+#include "wordrecord.h"
+
+#include <QString>
+#include <functional>
+#include <vector>
+
+struct sqlite3;
+
+// A word data file: an SQLite database with the tables word (every word and its progress)
+// and selected (the practice set). Every operation is one transaction, so the file is as
+// it was before it or after it. All failures throw StoreError.
+class WordStore {
+public:
+    enum class Table { Word, Selected };
+    using Progress = std::function<void(qint64 done, qint64 total)>;
+    using RowVisitor = std::function<void(const WordRecord&)>;
+
+    // Opens an existing word data file; read-only when the file or its folder cannot be written.
+    static WordStore open(const QString& path);
+    // Makes a new, empty word data file; fails when the path exists.
+    static WordStore create(const QString& path);
+
+    ~WordStore();
+    WordStore(WordStore&& other) noexcept;
+    WordStore& operator=(WordStore&& other) noexcept;
+    WordStore(const WordStore&) = delete;
+    WordStore& operator=(const WordStore&) = delete;
+
+    const QString& path() const { return path_; }
+    bool isReadOnly() const { return readOnly_; }
+
+    // Per group and level class, the number of words, ordered by group.
+    std::vector<SummaryRow> summaryRows() const;
+    std::vector<GroupSummary> groupSummaries() const { return SummaryLine::fold(summaryRows()); }
+
+    // Replaces the practice set with the words of the groups and returns its counts.
+    LevelCounts buildPracticeSet(const std::vector<int>& groups, const Progress& progress = {});
+    // The words of one rank of the practice set (LevelClass index) in the drill's order.
+    RankQueue rankQueue(int rank) const;
+    // Stores a grade; false, with nothing written, when no word has that group and key.
+    bool writeGrade(int group, int key, int level, int times);
+    // Puts every word of the groups back to never checked.
+    void resetGroups(const std::vector<int>& groups);
+
+    // The words of the groups, by group and key (for printing).
+    qint64 countWordsOfGroups(const std::vector<int>& groups) const;
+    void forEachWordOfGroups(const std::vector<int>& groups, const RowVisitor& visit) const;
+    // Group, word and meaning of every word.
+    std::vector<WordListRow> wordList() const;
+
+    // Every row of a table by group and key.
+    void forEachRow(Table table, const RowVisitor& visit) const;
+    // Adds rows to a table in one transaction; nothing is added when one of them fails.
+    void insertRows(Table table, const std::vector<WordRecord>& rows);
+
+private:
+    WordStore(sqlite3* db, QString path, bool readOnly);
+    void requireWritable() const;
+
+    sqlite3* db_ = nullptr;
+    QString path_;
+    bool readOnly_ = false;
+};

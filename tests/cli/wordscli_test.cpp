@@ -88,4 +88,15 @@ TEST(WordsCliTest, UnusableFilesGiveOneLineAndAFailure) {
     EXPECT_NE(words({QStringLiteral("frobnicate")}).status, 0);
 }
 
+TEST(WordsCliTest, BundledSampleHoldsEveryWordOfItsList)
+{
+    const QString sample = QStringLiteral(VOKU_APP_DIR "/Ini/基本英単語.vku");
+    const QByteArray list = testfiles::readAll(QStringLiteral(VOKU_SOURCE_DIR "/data/words.csv"));
+    EXPECT_EQ(words({QStringLiteral("export"), sample}).out, list);
+    const QStringList groups = QString::fromUtf8(words({QStringLiteral("summary"), sample}).out).split(
+        QLatin1Char('\n'), Qt::SkipEmptyParts);
+    EXPECT_GE(groups.size(), 10);
+    EXPECT_GE(list.count('\n'), 301);
+}
+
 } // namespace

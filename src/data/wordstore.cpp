@@ -247,8 +247,13 @@ LevelCounts WordStore::buildPracticeSet(const std::vector<int>& groups, const Pr
                        "SELECT CASE WHEN times = 0 THEN 5 ELSE level END, count(*) "
                        "FROM selected GROUP BY 1",
                        path_);
-    while (count.step())
-        counts[static_cast<size_t>(count.integer(0))] = static_cast<qint32>(count.integer(1));
+    while (count.step()) {
+        const qint64 index = count.integer(0);
+        if (index < 0 || index >= LevelClass::Count)
+            throw StoreError(StoreError::Kind::Invalid, path_,
+                             QStringLiteral("レベルが 0 から 4 でない単語があります"));
+        counts[static_cast<size_t>(index)] = static_cast<qint32>(count.integer(1));
+    }
     transaction.commit();
     return counts;
 }

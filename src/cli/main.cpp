@@ -53,6 +53,8 @@ int main(int argc, char* argv[]) {
         return WordsCommands::importCsv(args[1], args[2]);
     if (command == QLatin1String("export") && args.size() == 2)
         return WordsCommands::exportCsv(args[1], parser.value(output), parser.value(table));
+    if (command == QLatin1String("convert") && args.size() == 3)
+        return WordsCommands::convert(args[1], args[2]);
     if (command == QLatin1String("summary") && args.size() == 2)
         return WordsCommands::summary(args[1]);
     return usage(parser);

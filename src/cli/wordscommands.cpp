@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wordscommands.h"
 
+#include "data/legacy/legacyimport.h"
 #include "data/newwordfile.h"
 #include "data/wordcsv.h"
 #include "data/wordstore.h"
@@ -70,6 +71,18 @@ int summary(const QString& wordFile) {
         QTextStream out(stdout);
         for (const GroupSummary& group : store.groupSummaries())
             out << SummaryLine::format(group) << '\n';
+    } catch (const StoreError& error) {
+        return failWith(error.message());
+    }
+    return 0;
+}
+
+int convert(const QString& legacyPath, const QString& outPath) {
+    try {
+        // The program that runs this as a child process reads the progress and result lines.
+        const ConversionCounts counts =
+            LegacyImport::convert(legacyPath, outPath, ConversionProtocol::writeProgress);
+        ConversionProtocol::writeResult(counts);
     } catch (const StoreError& error) {
         return failWith(error.message());
     }

@@ -10,5 +10,6 @@ namespace WordsCommands {
 int importCsv(const QString& csvPath, const QString& outPath);
 int exportCsv(const QString& wordFile, const QString& outPath, const QString& table);
 int summary(const QString& wordFile);
+int convert(const QString& legacyPath, const QString& outPath);
 
 } // namespace WordsCommands

@@ -4,7 +4,10 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextStream>
+#include <cstring>
+#include <memory>
 
 namespace {
 
@@ -25,7 +28,16 @@ int usage(const QCommandLineParser& parser) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+    // Printing lays out text with fonts, which needs a GUI application; no window is shown.
+    const bool printing = argc > 1 && std::strcmp(argv[1], "print") == 0;
+    if (printing && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Qt's own notes about the desktop session would break the one-line error contract.
+    if (printing)
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    const std::unique_ptr<QCoreApplication> app =
+        printing ? std::make_unique<QGuiApplication>(argc, argv)
+                 : std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("voku-words"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VOKU_VERSION));
 
@@ -45,7 +57,7 @@ int main(int argc, char* argv[]) {
                                     QStringLiteral("Groups to print, e.g. 3,12."),
                                     QStringLiteral("LIST"));
     parser.addOptions({output, table, groups});
-    parser.process(app);
+    parser.process(*app);
 
     const QStringList args = parser.positionalArguments();
     const QString command = args.value(0);
@@ -55,6 +67,8 @@ int main(int argc, char* argv[]) {
         return WordsCommands::exportCsv(args[1], parser.value(output), parser.value(table));
     if (command == QLatin1String("convert") && args.size() == 3)
         return WordsCommands::convert(args[1], args[2]);
+    if (command == QLatin1String("print") && args.size() == 2)
+        return WordsCommands::print(args[1], parser.value(output), parser.value(groups));
     if (command == QLatin1String("summary") && args.size() == 2)
         return WordsCommands::summary(args[1]);
     return usage(parser);

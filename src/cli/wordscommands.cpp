@@ -5,6 +5,9 @@
 #include "data/newwordfile.h"
 #include "data/wordcsv.h"
 #include "data/wordstore.h"
+#include "print/printwordcards.h"
+
+#include <QFileInfo>
 
 #include <QFile>
 #include <QSaveFile>
@@ -83,6 +86,34 @@ int convert(const QString& legacyPath, const QString& outPath) {
         const ConversionCounts counts =
             LegacyImport::convert(legacyPath, outPath, ConversionProtocol::writeProgress);
         ConversionProtocol::writeResult(counts);
+    } catch (const StoreError& error) {
+        return failWith(error.message());
+    }
+    return 0;
+}
+
+int print(const QString& wordFile, const QString& pdfPath, const QString& groups) {
+    if (pdfPath.isEmpty())
+        return failWith(QStringLiteral("PDF ファイルを -o で指定してください"));
+    try {
+        const WordStore store = WordStore::open(wordFile);
+        std::vector<int> chosen;
+        for (const QString& part : groups.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+            bool ok = false;
+            chosen.push_back(part.trimmed().toInt(&ok));
+            if (!ok)
+                return failWith(QStringLiteral("グループは 3,12 のように数字で指定してください: %1")
+                                    .arg(groups));
+        }
+        if (chosen.empty()) {
+            for (const GroupSummary& group : store.groupSummaries())
+                chosen.push_back(group.group);
+        }
+        const QString title =
+            QStringLiteral("VOKU英単カード") + QChar(0x3000) + QFileInfo(wordFile).fileName();
+        const auto outcome = PrintWordCards::toPdf(store, chosen, title, pdfPath);
+        if (outcome != PrintWordCards::Outcome::Printed)
+            return failWith(PrintWordCards::message(outcome));
     } catch (const StoreError& error) {
         return failWith(error.message());
     }

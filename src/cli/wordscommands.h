@@ -11,5 +11,7 @@ int importCsv(const QString& csvPath, const QString& outPath);
 int exportCsv(const QString& wordFile, const QString& outPath, const QString& table);
 int summary(const QString& wordFile);
 int convert(const QString& legacyPath, const QString& outPath);
+// groups: "3,12"; empty for every group of the file.
+int print(const QString& wordFile, const QString& pdfPath, const QString& groups);
 
 } // namespace WordsCommands

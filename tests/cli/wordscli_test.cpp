@@ -88,13 +88,33 @@ TEST(WordsCliTest, UnusableFilesGiveOneLineAndAFailure) {
     EXPECT_NE(words({QStringLiteral("frobnicate")}).status, 0);
 }
 
-TEST(WordsCliTest, BundledSampleHoldsEveryWordOfItsList)
-{
+TEST(WordsCliTest, PrintsTheChosenGroupsIntoAPdf) {
+    QTemporaryDir dir;
+    const QString vku = dir.filePath(QStringLiteral("small.vku"));
+    ASSERT_EQ(words({QStringLiteral("import-csv"),
+                     testfiles::fixture(QStringLiteral("jet/small-2000.word.csv")), vku})
+                  .status,
+              0);
+    const QString pdf = dir.filePath(QStringLiteral("cards.pdf"));
+    const ToolRun all = words({QStringLiteral("print"), vku, QStringLiteral("-o"), pdf});
+    EXPECT_EQ(all.status, 0) << all.err.toStdString();
+    EXPECT_TRUE(all.err.isEmpty());
+    EXPECT_TRUE(testfiles::readAll(pdf).startsWith("%PDF")) << "36 words in a PDF";
+
+    const QString none = dir.filePath(QStringLiteral("none.pdf"));
+    const ToolRun empty = words({QStringLiteral("print"), vku, QStringLiteral("-o"), none,
+                                 QStringLiteral("--groups"), QStringLiteral("77")});
+    EXPECT_NE(empty.status, 0);
+    EXPECT_TRUE(empty.err.contains(QStringLiteral("印刷する単語がありません")));
+    EXPECT_FALSE(QFile::exists(none));
+}
+
+TEST(WordsCliTest, BundledSampleHoldsEveryWordOfItsList) {
     const QString sample = QStringLiteral(VOKU_APP_DIR "/Ini/基本英単語.vku");
     const QByteArray list = testfiles::readAll(QStringLiteral(VOKU_SOURCE_DIR "/data/words.csv"));
     EXPECT_EQ(words({QStringLiteral("export"), sample}).out, list);
-    const QStringList groups = QString::fromUtf8(words({QStringLiteral("summary"), sample}).out).split(
-        QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QStringList groups = QString::fromUtf8(words({QStringLiteral("summary"), sample}).out)
+                                   .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     EXPECT_GE(groups.size(), 10);
     EXPECT_GE(list.count('\n'), 301);
 }

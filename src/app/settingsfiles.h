@@ -54,8 +54,8 @@ constexpr int maxStartMessages = 16;
 constexpr int maxStartMessageIndex = 20;
 
 struct StartMessages {
-    int index = 0;         // the message to show this time
-    QStringList messages;  // at most 16, empty lines kept as read
+    int index = 0;        // the message to show this time
+    QStringList messages; // at most 16, empty lines kept as read
 };
 // Malformed or missing content, or an index outside 0 to 20, gives index 0 and what
 // messages could be read.

@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "appvalues.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+#include <memory>
+
+class DocumentOpener;
+class SettingsModule;
+class SoundPlayer;
+class StartupSequence;
+class UserDialogs;
+
+// Makes and shows the program's windows and owns what they share for the whole run:
+// the application-wide values, the settings module and the dialog, sound and document
+// seams. Every window is made here when it is loaded and dies when it is closed.
+class AppWindows : public QObject {
+    Q_OBJECT
+public:
+    struct Options {
+        QString executableFolder{};
+        QString fileToOpen{};                // a word data file named on the command line
+        UserDialogs* dialogs = nullptr;      // null: the real one
+        SoundPlayer* sound = nullptr;        // null: the real one
+        DocumentOpener* documents = nullptr; // null: the real one
+    };
+
+    explicit AppWindows(Options options, QObject* parent = nullptr);
+    ~AppWindows() override;
+
+    // Runs the start screen's sequence and shows it.
+    void start();
+
+    AppValues& values() { return values_; }
+    UserDialogs& dialogs() { return *dialogs_; }
+    SoundPlayer& sound() { return *sound_; }
+    DocumentOpener& documents() { return *documents_; }
+    SettingsModule& settings() { return *settings_; }
+    QString fileToOpen() const { return fileToOpen_; }
+
+    QWidget* startScreen() const { return startScreen_; }
+    QWidget* mainScreen() const { return mainScreen_; }
+
+    // Loads the main screen without showing it (its load step runs now).
+    void loadMainHidden();
+    void showMain();
+
+private:
+    AppValues values_;
+    QString fileToOpen_;
+    std::unique_ptr<UserDialogs> ownDialogs_;
+    std::unique_ptr<SoundPlayer> ownSound_;
+    std::unique_ptr<DocumentOpener> ownDocuments_;
+    UserDialogs* dialogs_;
+    SoundPlayer* sound_;
+    DocumentOpener* documents_;
+    std::unique_ptr<SettingsModule> settings_;
+    std::unique_ptr<StartupSequence> startup_;
+    QPointer<QWidget> startScreen_;
+    QPointer<QWidget> mainScreen_;
+};

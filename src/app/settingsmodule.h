@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "appvalues.h"
+
+#include <QString>
+
+class SoundPlayer;
+class UserDialogs;
+
+// The settings module: fills the application-wide values from the folders and settings
+// files at start, prepares the settings folder on the first run and plays the sounds.
+// Bad or missing settings never stop the program; it goes on with the values in memory.
+class SettingsModule {
+public:
+    // executableFolder is where the program runs from; installedDataFolder (ending with
+    // "/") is used when the former holds no "Vokuini.ini".
+    SettingsModule(AppValues& values, UserDialogs& dialogs, SoundPlayer& sound,
+                   const QString& executableFolder,
+                   const QString& installedDataFolder = installedDataFolderPath());
+
+    static QString installedDataFolderPath();
+    // Settings folder name used when "Vokuini.ini" is missing or names nothing.
+    static QString defaultSettingsFolderName();
+    // "VOKU英単カード", a full-width space and the file name of dataFilePath; "" for "".
+    static QString windowTitleFor(const QString& dataFilePath);
+
+    void FindDocumentsFolder();
+    void FindAppFolder();
+    void PrepareSettingsFolder();
+    void LoadDisplaySettings();
+    void LoadDataFileSetting();
+    // Plays AppFolder + fileName and returns at once.
+    void PlaySoundFile(const QString& fileName);
+
+    AppValues& values() { return values_; }
+    UserDialogs& dialogs() { return dialogs_; }
+
+private:
+    QString settingsFolderName() const;
+    bool settingsFolderComplete() const;
+    bool copyMissingTemplateFiles() const;
+    void warnWhenUnwritable() const;
+
+    AppValues& values_;
+    UserDialogs& dialogs_;
+    SoundPlayer& sound_;
+    QString executableFolder_;
+    QString installedDataFolder_;
+};

@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "startupsequence.h"
+
+#include "appversion.h"
+#include "settingsfiles.h"
+#include "settingsmodule.h"
+
+#include <QFileInfo>
+
+namespace {
+
+constexpr int lastStartMessage = 15;
+
+} // namespace
+
+StartupSequence::StartupSequence(SettingsModule& settings, Steps steps)
+    : settings_(settings)
+    , steps_(std::move(steps)) {}
+
+void StartupSequence::run() {
+    startMessage_.clear();
+    settings_.FindDocumentsFolder();
+    settings_.FindAppFolder();
+    settings_.PrepareSettingsFolder();
+    settings_.LoadDisplaySettings();
+    settings_.LoadDataFileSetting();
+    if (steps_.loadMainHidden)
+        steps_.loadMainHidden();
+    const AppValues& values = settings_.values();
+    const QString picture = values.AppFolder + QStringLiteral("VOKU.gif");
+    picturePath_ = QFileInfo(picture).isFile() ? picture : QString();
+    startMessage_ = takeStartMessage(values.SettingsFolder + SettingsFiles::startMessagesFile);
+}
+
+void StartupSequence::begin() {
+    if (begun_)
+        return;
+    begun_ = true;
+    if (steps_.showMain)
+        steps_.showMain();
+}
+
+QString StartupSequence::versionText() {
+    return QStringLiteral("ﾊﾞｰｼﾞｮﾝ ") + AppVersion::number();
+}
+
+QString StartupSequence::takeStartMessage(const QString& path) {
+    if (!QFileInfo(path).isFile())
+        return {};
+    SettingsFiles::StartMessages content = SettingsFiles::readStartMessages(path);
+    const QString message =
+        content.index < content.messages.size() ? content.messages.at(content.index) : QString();
+    content.index = content.index + 1 > lastStartMessage ? 0 : content.index + 1;
+    // An unwritable folder was reported at start; the rotation just does not advance.
+    SettingsFiles::writeStartMessages(path, content);
+    return message;
+}

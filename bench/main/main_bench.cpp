@@ -1,0 +1,115 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The main screen on a word file of 50,000 words in 999 groups: loading it with the
+// summary shown, and OK with every group chosen until the drill is asked for.
+#include "screens/main/mainscreen.h"
+
+#include "app/appvalues.h"
+#include "app/documentopener.h"
+#include "app/userdialogs.h"
+#include "data/wordstore.h"
+
+#include <QApplication>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+class SilentDialogs : public UserDialogs {
+public:
+    void inform(const QString&, Icon) override {}
+    bool askYesNo(const QString&, Icon) override { return false; }
+    QString chooseDataFile(const QString&) override { return {}; }
+    QString choosePdfFile(const QString&) override { return {}; }
+    std::optional<QColor> chooseColour(const QColor&) override { return std::nullopt; }
+};
+
+class NoOpener : public DocumentOpener {
+public:
+    bool open(const QString&) override { return false; }
+};
+
+struct Setup {
+    QTemporaryDir dir;
+    AppValues values;
+    SilentDialogs dialogs;
+    NoOpener opener;
+
+    Setup() {
+        const QString path = dir.filePath(QStringLiteral("large.vku"));
+        std::vector<WordRecord> words;
+        for (int group = 1; group <= 999; ++group) {
+            for (int key = 1; key <= (group <= 50 ? 51 : 50); ++key) {
+                WordRecord word;
+                word.group = group;
+                word.key = key;
+                word.level = (group + key) % 5;
+                word.times = (group * key) % 7;
+                word.word = QStringLiteral("word %1").arg(key);
+                word.meaning = QStringLiteral("意味 %1").arg(group);
+                words.push_back(word);
+            }
+        }
+        WordStore::create(path).insertRows(WordStore::Table::Word, words);
+        values.SettingsFolder = dir.path() + QLatin1Char('/');
+        values.DataFileIniPath = values.SettingsFolder + QStringLiteral("VKI010.ini");
+        values.DataFilePath = path;
+        values.WindowTitle = QStringLiteral("VOKU英単カード　large.vku");
+    }
+
+    MainScreen* screen() {
+        auto* s = new MainScreen(values, dialogs, opener);
+        s->show();
+        QCoreApplication::processEvents();
+        return s;
+    }
+};
+
+Setup* setup = nullptr;
+
+void MainScreenLoad(benchmark::State& state) {
+    for (auto _ : state) {
+        MainScreen* screen = setup->screen();
+        state.PauseTiming();
+        if (screen->findChild<QListWidget*>(QStringLiteral("Ls_Db"))->count() != 999)
+            state.SkipWithError("summary incomplete");
+        delete screen;
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(MainScreenLoad)->Unit(benchmark::kMillisecond);
+
+void OkWithAllGroupsChosen(benchmark::State& state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        MainScreen* screen = setup->screen();
+        screen->findChild<QListWidget*>(QStringLiteral("Ls_Db"))->selectAll();
+        screen->findChild<QPushButton*>(QStringLiteral("BT_select"))->click();
+        bool drill = false;
+        QObject::connect(screen, &MainScreen::drillRequested, [&] { drill = true; });
+        state.ResumeTiming();
+        screen->findChild<QPushButton*>(QStringLiteral("BT_OK"))->click();
+        state.PauseTiming();
+        if (!drill)
+            state.SkipWithError("no drill requested");
+        QGuiApplication::restoreOverrideCursor();
+        delete screen;
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(OkWithAllGroupsChosen)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    Setup shared;
+    setup = &shared;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

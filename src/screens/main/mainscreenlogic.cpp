@@ -1,0 +1,353 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "mainscreenlogic.h"
+
+#include "busycursor.h"
+
+#include "data/legacy/legacyconversion.h"
+
+#include "app/appvalues.h"
+#include "app/colournumber.h"
+#include "app/documentopener.h"
+#include "app/settingsfiles.h"
+#include "app/userdialogs.h"
+
+#include <QFileInfo>
+#include <algorithm>
+
+namespace {
+
+const QString manualFile = QStringLiteral("VOKU英単カード説明書.pdf");
+
+QString fileNameOf(const QString& path) {
+    return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+}
+
+} // namespace
+
+MainScreenLogic::MainScreenLogic(AppValues& values, UserDialogs& dialogs, DocumentOpener& opener,
+                                 QString converterPath, QObject* parent)
+    : QObject(parent)
+    , values_(values)
+    , dialogs_(dialogs)
+    , opener_(opener)
+    , converterPath_(std::move(converterPath)) {}
+
+MainScreenLogic::~MainScreenLogic() = default;
+
+QString MainScreenLogic::caption() const {
+    return values_.WindowTitle;
+}
+
+QColor MainScreenLogic::backgroundColour() const {
+    return ColourNumber::toColour(values_.MainBackColor);
+}
+
+bool MainScreenLogic::canUseFile() const {
+    return values_.hasDataFile() && store_.has_value() && !isConverting();
+}
+
+QString MainScreenLogic::groupSelectionPath() const {
+    return values_.SettingsFolder + SettingsFiles::groupSelectionFile;
+}
+
+void MainScreenLogic::load() {
+    store_.reset();
+    clearLists();
+    emit captionChanged();
+    if (values_.DataFilePath.isEmpty() || !values_.hasDataFile())
+        return;
+    try {
+        store_.emplace(WordStore::open(values_.DataFilePath));
+    } catch (const StoreError& error) {
+        if (error.kind() == StoreError::Kind::Legacy) {
+            offerConversion(values_.DataFilePath, false);
+            return;
+        }
+        values_.NoDataFile = -1;
+        dialogs_.inform(error.message(), UserDialogs::Icon::Critical);
+        return;
+    }
+    try {
+        fillSummary();
+    } catch (const StoreError& error) {
+        // The file opened but cannot be read: nothing stays bound to it.
+        store_.reset();
+        dialogs_.inform(error.message(), UserDialogs::Icon::Critical);
+        return;
+    }
+    lists_.setPrevious(readPreviousSelection());
+    emit previousChanged();
+}
+
+void MainScreenLogic::clearLists() {
+    lists_.clear();
+    emit summaryChanged();
+    emit chosenChanged();
+    emit previousChanged();
+}
+
+void MainScreenLogic::fillSummary() {
+    QStringList lines;
+    for (const GroupSummary& summary : store_->groupSummaries())
+        lines.append(SummaryLine::format(summary));
+    lists_.setSummary(lines);
+    emit summaryChanged();
+}
+
+QStringList MainScreenLogic::readPreviousSelection() const {
+    // An unreadable previous choice only leaves the list empty; the file itself is usable.
+    return SettingsFiles::readGroupSelection(groupSelectionPath()).value_or(QStringList());
+}
+
+void MainScreenLogic::chooseGroups(const QList<int>& summaryRows) {
+    if (lists_.choose(summaryRows))
+        emit chosenChanged();
+}
+
+void MainScreenLogic::removeChosen(const QList<int>& chosenRows) {
+    if (lists_.remove(chosenRows))
+        emit chosenChanged();
+}
+
+void MainScreenLogic::clearChosen() {
+    if (lists_.clearChosen())
+        emit chosenChanged();
+}
+
+void MainScreenLogic::buildPracticeSet() {
+    if (!canUseFile())
+        return;
+    if (lists_.summary().isEmpty()) {
+        dialogs_.inform(QStringLiteral("練習する単語がありません。"),
+                        UserDialogs::Icon::Information);
+        return;
+    }
+    auto busy = std::make_unique<BusyCursor>();
+    try {
+        showProgress(0);
+        values_.levelCounts = store_->buildPracticeSet(lists_.practiceGroups(), progressReporter());
+    } catch (const StoreError& error) {
+        hideProgress();
+        busy.reset();
+        failOnStoreError(error);
+        return;
+    }
+    const bool written =
+        SettingsFiles::writeGroupSelection(groupSelectionPath(), lists_.chosenTags());
+    hideProgress();
+    if (!written) {
+        busy.reset();
+        writeSetting(false, groupSelectionPath());
+        return;
+    }
+    // The drill restores the pointer once it has loaded.
+    busy->keep();
+    emit drillRequested();
+}
+
+void MainScreenLogic::resetGroups() {
+    if (!canUseFile())
+        return;
+    if (lists_.chosen().isEmpty()) {
+        dialogs_.inform(QStringLiteral("初期化するグループを選択してください"),
+                        UserDialogs::Icon::Exclamation);
+        return;
+    }
+    if (!dialogs_.askYesNo(QStringLiteral("初期化を実行します。"), UserDialogs::Icon::Information))
+        return;
+    auto busy = std::make_unique<BusyCursor>();
+    try {
+        store_->resetGroups(lists_.chosenGroups());
+        fillSummary();
+    } catch (const StoreError& error) {
+        busy.reset();
+        failOnStoreError(error);
+        return;
+    }
+    lists_.refreshChosen();
+    emit chosenChanged();
+}
+
+void MainScreenLogic::printCards(const CardPrinting& print) {
+    if (!canUseFile())
+        return;
+    if (lists_.summary().isEmpty()) {
+        dialogs_.inform(QStringLiteral("印刷する単語がありません。"),
+                        UserDialogs::Icon::Information);
+        return;
+    }
+    const QString question = lists_.chosen().isEmpty()
+                                 ? QStringLiteral("全件印刷を開始します。A4をセットしてください。")
+                                 : QStringLiteral("印刷を開始します。A4をセットしてください。");
+    if (!dialogs_.askYesNo(question, UserDialogs::Icon::Information))
+        return;
+    auto busy = std::make_unique<BusyCursor>();
+    try {
+        showProgress(0);
+        print(*store_, lists_.practiceGroups(), values_.WindowTitle, progressReporter());
+    } catch (const StoreError& error) {
+        hideProgress();
+        busy.reset();
+        failOnStoreError(error);
+        return;
+    }
+    hideProgress();
+}
+
+void MainScreenLogic::failOnStoreError(const StoreError& error) {
+    dialogs_.inform(error.message(), UserDialogs::Icon::Critical);
+    // A refused write leaves the file as it was, so the learner can go on.
+    if (error.kind() == StoreError::Kind::ReadOnly || error.kind() == StoreError::Kind::Busy)
+        return;
+    emit exitRequested(1);
+}
+
+bool MainScreenLogic::writeSetting(bool written, const QString& path) {
+    if (written)
+        return true;
+    dialogs_.inform(QStringLiteral("設定ファイルに書き込めませんでした。\n%1").arg(path),
+                    UserDialogs::Icon::Critical);
+    emit exitRequested(1);
+    return false;
+}
+
+void MainScreenLogic::showProgress(qint64 maximum) {
+    progressVisible_ = true;
+    progressValue_ = 0;
+    progressMaximum_ = int(maximum);
+    emit progressChanged();
+}
+
+void MainScreenLogic::advanceProgress(qint64 done, qint64 total) {
+    // About a hundred redraws whatever the number of words.
+    const qint64 step = std::max<qint64>(1, total / 100);
+    if (total != progressMaximum_ || done == total || done < progressValue_ ||
+        done - progressValue_ >= step) {
+        progressMaximum_ = int(total);
+        progressValue_ = int(done);
+        emit progressChanged();
+    }
+}
+
+void MainScreenLogic::hideProgress() {
+    progressVisible_ = false;
+    emit progressChanged();
+}
+
+WordStore::Progress MainScreenLogic::progressReporter() {
+    return [this](qint64 done, qint64 total) { advanceProgress(done, total); };
+}
+
+void MainScreenLogic::openDataFile() {
+    const QString folder = values_.DataFilePath.isEmpty()
+                               ? values_.DocumentsFolder
+                               : QFileInfo(values_.DataFilePath).absolutePath();
+    const QString path = dialogs_.chooseDataFile(folder);
+    if (!path.isEmpty())
+        openDataFile(path);
+}
+
+void MainScreenLogic::openDataFile(const QString& path) {
+    if (isConverting())
+        return;
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    try {
+        WordStore::open(absolute);
+    } catch (const StoreError& error) {
+        // A legacy file is converted first, and only if the learner agrees; any other
+        // failure is reported by the load step once the file is current.
+        if (error.kind() == StoreError::Kind::Legacy) {
+            offerConversion(absolute, true);
+            return;
+        }
+    }
+    commitDataFile(absolute);
+}
+
+void MainScreenLogic::commitDataFile(const QString& path) {
+    values_.DataFilePath = path;
+    if (!writeSetting(SettingsFiles::writeDataFileSetting(values_.DataFileIniPath, path),
+                      values_.DataFileIniPath))
+        return;
+    if (!writeSetting(SettingsFiles::writeGroupSelection(groupSelectionPath(), {}),
+                      groupSelectionPath()))
+        return;
+    values_.WindowTitle = QStringLiteral("VOKU英単カード") + QChar(0x3000) + fileNameOf(path);
+    values_.NoDataFile = 0;
+    load();
+}
+
+void MainScreenLogic::showWordList() {
+    if (values_.hasDataFile() && !isConverting())
+        emit wordListRequested();
+}
+
+void MainScreenLogic::showDataFileChooser() {
+    if (values_.hasDataFile() && !isConverting())
+        emit dataFileChooserRequested();
+}
+
+void MainScreenLogic::showDisplaySettings() {
+    emit displaySettingsRequested();
+}
+
+void MainScreenLogic::openManual() {
+    const QString path = values_.AppFolder + manualFile;
+    if (!opener_.open(path))
+        dialogs_.inform(QStringLiteral("説明書を開けませんでした。\n%1").arg(path),
+                        UserDialogs::Icon::Exclamation);
+}
+
+void MainScreenLogic::showAbout() {
+    emit aboutRequested();
+}
+
+void MainScreenLogic::exitProgram() {
+    emit exitRequested(0);
+}
+
+void MainScreenLogic::offerConversion(const QString& path, bool commitAfterwards) {
+    const QString name = fileNameOf(path);
+    const QString question =
+        QStringLiteral("%1 は以前の形式（Access）の単語データです。\n"
+                       "使うには新しい形式に変換する必要があります。変換しますか？\n"
+                       "元のファイルは %1.bak として残します。")
+            .arg(name);
+    if (!dialogs_.askYesNo(question, UserDialogs::Icon::Question)) {
+        // Declined at load: the file named by the settings cannot be used as it is.
+        if (!commitAfterwards)
+            values_.NoDataFile = -1;
+        return;
+    }
+    conversion_ = std::make_unique<LegacyConversion>(converterPath_);
+    connect(conversion_.get(), &LegacyConversion::progress, this,
+            &MainScreenLogic::advanceProgress);
+    connect(conversion_.get(), &LegacyConversion::finished, this,
+            [this, path, commitAfterwards](bool ok, const QString& message) {
+                conversionFinished(path, commitAfterwards, ok, message);
+            });
+    conversionBusy_ = std::make_unique<BusyCursor>();
+    showProgress(0);
+    emit convertingChanged();
+    conversion_->start(path);
+}
+
+void MainScreenLogic::conversionFinished(const QString& path, bool commitAfterwards, bool ok,
+                                         const QString& message) {
+    // Called from the conversion's own signal, so it may only go later.
+    conversion_.release()->deleteLater();
+    hideProgress();
+    conversionBusy_.reset();
+    emit convertingChanged();
+    if (!ok) {
+        dialogs_.inform(message, UserDialogs::Icon::Critical);
+        if (!commitAfterwards)
+            values_.NoDataFile = -1;
+        return;
+    }
+    dialogs_.inform(message, UserDialogs::Icon::Information);
+    if (commitAfterwards)
+        commitDataFile(path);
+    else
+        load();
+}

@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "drillform.h"
+
+#include "app/colournumber.h"
+#include "drillview.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace DrillForm {
+
+namespace {
+
+constexpr int TwipsPerPixel = 15;
+
+void setColour(QWidget* widget, QPalette::ColorRole role, const QString& colourNumber) {
+    if (colourNumber.isEmpty())
+        return;
+    const QColor colour = ColourNumber::toColour(colourNumber, widget->palette().color(role));
+    if (widget->palette().color(role) == colour)
+        return;
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+QRect twips(int left, int top, int width, int height) {
+    return {left / TwipsPerPixel, top / TwipsPerPixel, width / TwipsPerPixel,
+            height / TwipsPerPixel};
+}
+
+QFont gothic(qreal points, bool bold) {
+    QFont font;
+    font.setFamilies({QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")});
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+void setBackground(QWidget* widget, const QString& colourNumber) {
+    widget->setAutoFillBackground(true);
+    setColour(widget, QPalette::Window, colourNumber);
+}
+
+void apply(QLabel* label, const ControlView& view) {
+    label->setText(view.text);
+    setBackground(label, view.colour);
+    label->setEnabled(view.enabled);
+    label->setVisible(view.visible);
+}
+
+void apply(QPushButton* button, const ControlView& view) {
+    button->setText(view.text);
+    setColour(button, QPalette::Button, view.colour);
+    button->setEnabled(view.enabled);
+    button->setVisible(view.visible);
+}
+
+} // namespace DrillForm

@@ -1,0 +1,115 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "cardqueue.h"
+#include "drillvalues.h"
+#include "drillview.h"
+#include "levelmove.h"
+#include "rankbar.h"
+
+#include <QObject>
+#include <QString>
+
+struct AppValues;
+class SoundPlayer;
+class StoreError;
+class UserDialogs;
+class WordStore;
+
+// The drill: ranks, pages of ten cards, OK and NG with their level moves, undo, and
+// the explanation window's hand-over. Each event changes the values and what every
+// control shows; the windows only draw view() and explainView() and forward events.
+class DrillLogic : public QObject {
+    Q_OBJECT
+public:
+    enum class Key { Left, Right, Up, Down, Turn, Ok, Ng, Explain, Undo };
+
+    struct Focus {
+        enum class Target { None, CardOk, Next };
+        Target target = Target::None;
+        int slot = 0;
+        bool operator==(const Focus&) const = default;
+    };
+
+    DrillLogic(AppValues& app, WordStore& store, UserDialogs& dialogs, SoundPlayer& sound,
+               QObject* parent = nullptr);
+
+    const DrillValues& values() const { return values_; }
+    const DrillView& view() const { return view_; }
+    const ExplainView& explainView() const { return explain_; }
+    Focus focus() const { return focus_; }
+    int selectedCard() const { return selected_; }
+    bool hasFailed() const { return failed_; }
+
+    // The drill screen's events.
+    void load();
+    void activate();
+    void levelClick(int rank);
+    void nextClick();
+    void okClick(int slot);
+    void ngClick(int slot);
+    void undoClick();
+    void wordClick(int slot);
+    void wordMouseUp(int slot, Qt::MouseButton button);
+    void command1Click();
+
+    // The keyboard: a digit chooses a card, the rest act on the chosen one.
+    void chooseCard(int slot);
+    void cardFocused(int slot);
+    void keyPressed(Key key);
+
+    // The explanation window's events.
+    void explainActivate();
+    void explainCallOkClick();
+    void explainCallNgClick();
+    void explainCloseClick();
+
+signals:
+    void viewChanged();
+    void focusRequested();
+    void explanationShown(); // open the window, or bring it to the front
+    void explanationChanged();
+    void explanationClosed();
+    void closeRequested(); // leave the drill for the main screen
+    void fatalError();     // a grade could not be stored; the program must end
+
+private:
+    bool isOnPage(int slot) const;
+    void resetDrillScreen();
+    void clearCards();
+    bool loadCardPage();
+    void fillCard(int slot, const WordRecord& record);
+    void showUngraded(int slot);
+    void showWordSide(int slot);
+    void showMeaningSide(int slot);
+    void passCard(int slot);
+    void failCard(int slot);
+    LevelMove::Result writeGrade(int slot, LevelMove::Grade grade);
+    void endRank();
+    void abandonRank(const StoreError& error);
+    void openExplanation();
+    void closeExplanation();
+    bool explainedCardIsOnPage() const;
+    void runPendingGrade();
+    void setFocus(Focus::Target target, int slot = 0);
+    void failWith(const QString& handler);
+    void moveSelection(Key key);
+
+    AppValues& app_;
+    WordStore& store_;
+    UserDialogs& dialogs_;
+    SoundPlayer& sound_;
+
+    DrillValues values_;
+    DrillView view_;
+    ExplainView explain_;
+    RankBar rankBar_{values_, view_};
+    CardQueue queue_;
+    Focus focus_;
+    int selected_ = 0;
+    // The explained card by group and key: the page may have changed under the window.
+    int explainGroup_ = 0;
+    int explainKey_ = 0;
+    bool runningPending_ = false;
+    bool failed_ = false;
+};

@@ -1,0 +1,353 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "drillscreen.h"
+
+#include "app/appvalues.h"
+#include "app/userdialogs.h"
+#include "drillform.h"
+#include "drilllogic.h"
+#include "explainwindow.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+
+using DrillForm::twips;
+
+namespace {
+
+const QString ButtonColour = QString::number(0xFFC0C0);
+const QString LightYellow = QString::number(0xC0FFFF);
+const QString LightGreen = QString::number(0xC0FFC0);
+constexpr qreal WordPoints = 14.25;
+constexpr qreal Command1Points = 6.75;
+
+const std::array<int, 6> RankLefts{4560, 5550, 6570, 7575, 8580, 2850};
+const std::array<int, 6> CountLefts{4710, 5790, 6780, 7815, 8835, 3270};
+
+struct Column {
+    int word, hatuon, ok, ng, level;
+};
+const std::array<Column, 2> Columns{Column{57, 105, 1440, 2280, 3480},
+                                    Column{5590, 5655, 6975, 7815, 9015}};
+
+const QString KeyHelp =
+    QStringLiteral("キー操作: 1〜9, 0 カードを選ぶ　←→↑↓ カードを移る　Space 意味と単語\n"
+                   "Enter OK　N NG　E 説明　Ctrl+Z 1つ戻る　次へでは Enter で次のページ");
+
+template <typename Control>
+Control* named(QWidget* area, const QString& name, const QRect& geometry) {
+    auto* control = new Control(area);
+    control->setObjectName(name);
+    control->setGeometry(geometry);
+    return control;
+}
+
+QLabel* label(QWidget* area, const QString& name, const QRect& geometry) {
+    auto* control = named<QLabel>(area, name, geometry);
+    control->setTextFormat(Qt::PlainText);
+    return control;
+}
+
+QPushButton* button(QWidget* area, const QString& name, const QString& text,
+                    const QRect& geometry) {
+    auto* control = named<QPushButton>(area, name, geometry);
+    DrillForm::apply(control, {text, true, true, ButtonColour});
+    return control;
+}
+
+QString indexed(const char* name, int index) {
+    return QLatin1String(name) + QLatin1Char('_') + QString::number(index);
+}
+
+} // namespace
+
+DrillScreen::DrillScreen(AppValues& values, WordStore store, UserDialogs& dialogs,
+                         SoundPlayer& sound, QWidget* parent)
+    : QMainWindow(parent)
+    , store_(std::move(store))
+    , logic_(std::make_unique<DrillLogic>(values, store_, dialogs, sound)) {
+    setObjectName(QStringLiteral("VK0020"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFont(DrillForm::gothic(9));
+    auto* area = new QWidget(this);
+    area->setFixedSize(twips(0, 0, 11115, 8190).size());
+    setCentralWidget(area);
+    buildControls(area);
+    buildMenus();
+    connectLogic();
+    logic_->load();
+    // The main screen leaves its busy pointer on until the drill has loaded.
+    if (QGuiApplication::overrideCursor())
+        QGuiApplication::restoreOverrideCursor();
+}
+
+DrillScreen::~DrillScreen() {
+    // The explanation window draws the logic, which goes before the child windows do.
+    delete explain_.data();
+}
+
+DrillScreen* DrillScreen::open(AppValues& values, UserDialogs& dialogs, SoundPlayer& sound) {
+    try {
+        return new DrillScreen(values, WordStore::open(values.DataFilePath), dialogs, sound);
+    } catch (const StoreError& error) {
+        if (QGuiApplication::overrideCursor())
+            QGuiApplication::restoreOverrideCursor();
+        dialogs.inform(error.message(), UserDialogs::Icon::Exclamation);
+        return nullptr;
+    }
+}
+
+void DrillScreen::buildControls(QWidget* area) {
+    auto* line = named<QFrame>(area, QStringLiteral("Line2"), twips(0, 0, 11115, 30));
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Plain);
+
+    command1_ = button(area, QStringLiteral("Command1"), QStringLiteral("メイン画面へ"),
+                       twips(120, 120, 855, 555));
+    command1_->setFont(DrillForm::gothic(Command1Points));
+    buildRankBar(area);
+    undo_ = button(area, QStringLiteral("BT_undo"), QStringLiteral("1つ戻る"),
+                   twips(10080, 120, 855, 555));
+    undo_->setToolTip(QStringLiteral("最後の OK を取り消します（Ctrl+Z）"));
+    hint_ = label(area, QStringLiteral("LB_setumei2"), twips(2040, 840, 7680, 555));
+    DrillForm::setBackground(hint_, LightYellow);
+    hint_->setWordWrap(true);
+    hint_->setToolTip(KeyHelp);
+    for (int slot = 0; slot < DrillValues::Slots; ++slot)
+        buildCard(area, slot);
+    next_ = button(area, QStringLiteral("BT_next"), QStringLiteral("次へ"),
+                   twips(4545, 3540, 1995, 495));
+    next_->setToolTip(QStringLiteral("次へ（Enter）"));
+
+    // Enter clicks the focused button (the card buttons take Enter as OK instead).
+    for (QPushButton* control : area->findChildren<QPushButton*>())
+        control->setAutoDefault(true);
+    for (QWidget* control : area->findChildren<QWidget*>())
+        control->installEventFilter(this);
+    installEventFilter(this);
+}
+
+void DrillScreen::buildRankBar(QWidget* area) {
+    // Made first, so that the frame lies under the bar's buttons.
+    auto* shape = named<QFrame>(area, QStringLiteral("Shape1"), twips(1260, 120, 8475, 675));
+    shape->setFrameShape(QFrame::Box);
+    shape->setFrameShadow(QFrame::Plain);
+    shape->setAttribute(Qt::WA_TransparentForMouseEvents);
+    auto* caption = label(area, QStringLiteral("Label2"), twips(1410, 240, 1335, 255));
+    caption->setText(QStringLiteral("ランクの選択"));
+    DrillForm::setBackground(caption, LightGreen);
+    for (int i = 0; i < LevelClass::Count; ++i) {
+        const int width = i == LevelClass::Never ? 1575 : 948;
+        rankButtons_[i] = button(area, indexed("BT_level", i), LevelClass::mark(i),
+                                 twips(RankLefts[i], 180, width, 350));
+        rankButtons_[i]->setToolTip(QStringLiteral("このランクの単語をチェックします"));
+        connect(rankButtons_[i], &QPushButton::clicked, this, [this, i] { logic_->levelClick(i); });
+        rankCounts_[i] = label(area, indexed("LB_kosu", i), twips(CountLefts[i], 540, 495, 255));
+        DrillForm::setBackground(rankCounts_[i], LightYellow);
+    }
+}
+
+void DrillScreen::buildCard(QWidget* area, int slot) {
+    const Column& column = Columns[slot / 5];
+    const int top = 1440 + 1320 * (slot % 5);
+    CardControls& card = cards_[slot];
+
+    card.word = label(area, indexed("LB_word", slot), twips(column.word, top, 5496, 615));
+    card.word->setFont(DrillForm::gothic(WordPoints, true));
+    card.word->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    card.word->setWordWrap(true);
+    card.hatuon =
+        label(area, indexed("LB_hatuon", slot), twips(column.hatuon, top + 360, 5400, 195));
+    for (QLabel* face : {card.word, card.hatuon}) {
+        face->setToolTip(QStringLiteral("クリック（Space）で意味と単語を切り替えます\n"
+                                        "右クリック（E）で説明を表示します"));
+    }
+
+    card.ok = button(area, indexed("BT_OK", slot), QStringLiteral("OK"),
+                     twips(column.ok, top + 720, 495, 375));
+    card.ok->setToolTip(QStringLiteral("OK（Enter）　カードを選ぶ: %1 キー").arg((slot + 1) % 10));
+    card.ng = button(area, indexed("BT_ng", slot), QStringLiteral("NG"),
+                     twips(column.ng, top + 720, 495, 375));
+    card.ng->setToolTip(QStringLiteral("NG（N）"));
+    card.level = label(area, indexed("LB_level", slot), twips(column.level, top + 840, 1335, 255));
+    DrillForm::setBackground(card.level, LightYellow);
+
+    connect(card.ok, &QPushButton::clicked, this, [this, slot] { logic_->okClick(slot); });
+    connect(card.ng, &QPushButton::clicked, this, [this, slot] { logic_->ngClick(slot); });
+}
+
+void DrillScreen::buildMenus() {
+    QMenu* options = menuBar()->addMenu(QStringLiteral("ｵﾌﾟｼｮﾝ"));
+    QAction* settings = options->addAction(QStringLiteral("設定..."));
+    settings->setObjectName(QStringLiteral("var_col"));
+    connect(settings, &QAction::triggered, this, &DrillScreen::displaySettingsRequested);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("ﾍﾙﾌﾟ"));
+    QAction* manual = help->addAction(QStringLiteral("ﾍﾙﾌﾟ..."));
+    manual->setObjectName(QStringLiteral("help"));
+    connect(manual, &QAction::triggered, this, &DrillScreen::manualRequested);
+    help->addSeparator();
+    QAction* version = help->addAction(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報..."));
+    version->setObjectName(QStringLiteral("ver"));
+    connect(version, &QAction::triggered, this, &DrillScreen::aboutRequested);
+}
+
+void DrillScreen::connectLogic() {
+    DrillLogic* l = logic_.get();
+    connect(command1_, &QPushButton::clicked, l, &DrillLogic::command1Click);
+    connect(undo_, &QPushButton::clicked, l, &DrillLogic::undoClick);
+    connect(next_, &QPushButton::clicked, l, &DrillLogic::nextClick);
+    connect(l, &DrillLogic::viewChanged, this, &DrillScreen::render);
+    connect(l, &DrillLogic::focusRequested, this, &DrillScreen::moveFocus);
+    connect(l, &DrillLogic::explanationShown, this, &DrillScreen::showExplanation);
+    connect(l, &DrillLogic::explanationClosed, this, [this] {
+        if (explain_)
+            explain_->close();
+    });
+    connect(l, &DrillLogic::closeRequested, this, &QWidget::close);
+    connect(l, &DrillLogic::fatalError, this, &DrillScreen::fatalError);
+}
+
+void DrillScreen::render() {
+    const DrillView& view = logic_->view();
+    setWindowTitle(view.caption);
+    DrillForm::setBackground(centralWidget(), view.formColour);
+    DrillForm::apply(command1_, view.command1);
+    DrillForm::apply(undo_, view.undo);
+    DrillForm::apply(next_, view.next);
+    hint_->setText(view.hint);
+    for (int i = 0; i < LevelClass::Count; ++i) {
+        DrillForm::apply(rankButtons_[i], view.rankButtons[i]);
+        DrillForm::apply(rankCounts_[i], view.rankCounts[i]);
+    }
+    for (int s = 0; s < DrillValues::Slots; ++s) {
+        DrillForm::apply(cards_[s].word, view.cards[s].word);
+        DrillForm::apply(cards_[s].hatuon, view.cards[s].hatuon);
+        DrillForm::apply(cards_[s].ok, view.cards[s].ok);
+        DrillForm::apply(cards_[s].ng, view.cards[s].ng);
+        DrillForm::apply(cards_[s].level, view.cards[s].level);
+    }
+}
+
+void DrillScreen::moveFocus() {
+    render();
+    const DrillLogic::Focus focus = logic_->focus();
+    if (focus.target == DrillLogic::Focus::Target::CardOk)
+        cards_[focus.slot].ok->setFocus();
+    else if (focus.target == DrillLogic::Focus::Target::Next)
+        next_->setFocus();
+}
+
+void DrillScreen::showExplanation() {
+    if (!explain_)
+        explain_ = new ExplainWindow(*logic_, this);
+    explain_->render();
+    explain_->show();
+    explain_->raise();
+    explain_->activateWindow();
+}
+
+int DrillScreen::cardOf(QObject* control) const {
+    for (int s = 0; s < DrillValues::Slots; ++s) {
+        const CardControls& card = cards_[s];
+        if (control == card.word || control == card.hatuon || control == card.ok ||
+            control == card.ng)
+            return s;
+    }
+    return -1;
+}
+
+bool DrillScreen::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        return forwardKey(watched, static_cast<QKeyEvent*>(event));
+    case QEvent::MouseButtonRelease:
+        forwardMouse(watched, static_cast<QMouseEvent*>(event));
+        break;
+    case QEvent::FocusIn:
+        logic_->cardFocused(cardOf(watched));
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool DrillScreen::forwardKey(QObject* watched, const QKeyEvent* key) {
+    using Key = DrillLogic::Key;
+    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+    if (key->key() == Qt::Key_Z && modifiers == Qt::ControlModifier) {
+        logic_->keyPressed(Key::Undo);
+        return true;
+    }
+    if (modifiers != Qt::NoModifier)
+        return false;
+    const bool onCard = cardOf(watched) >= 0;
+    switch (key->key()) {
+    case Qt::Key_Left:
+        logic_->keyPressed(Key::Left);
+        return true;
+    case Qt::Key_Right:
+        logic_->keyPressed(Key::Right);
+        return true;
+    case Qt::Key_Up:
+        logic_->keyPressed(Key::Up);
+        return true;
+    case Qt::Key_Down:
+        logic_->keyPressed(Key::Down);
+        return true;
+    case Qt::Key_N:
+        logic_->keyPressed(Key::Ng);
+        return true;
+    case Qt::Key_E:
+        logic_->keyPressed(Key::Explain);
+        return true;
+    // Space and Enter keep their usual meaning on the other buttons (次へ, the ranks).
+    case Qt::Key_Space:
+        if (onCard)
+            logic_->keyPressed(Key::Turn);
+        return onCard;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (onCard)
+            logic_->keyPressed(Key::Ok);
+        return onCard;
+    default:
+        break;
+    }
+    if (key->key() >= Qt::Key_0 && key->key() <= Qt::Key_9) {
+        logic_->chooseCard((key->key() - Qt::Key_1 + 10) % 10);
+        return true;
+    }
+    return false;
+}
+
+void DrillScreen::forwardMouse(QObject* watched, const QMouseEvent* mouse) {
+    const int slot = cardOf(watched);
+    auto* face = qobject_cast<QLabel*>(watched);
+    if (slot < 0 || !face || !face->rect().contains(mouse->position().toPoint()))
+        return;
+    logic_->wordMouseUp(slot, mouse->button());
+    // The click that the window system sends after the button comes up.
+    if (mouse->button() == Qt::LeftButton || mouse->button() == Qt::RightButton)
+        logic_->wordClick(slot);
+}
+
+bool DrillScreen::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate)
+        logic_->activate();
+    return QMainWindow::event(event);
+}
+
+void DrillScreen::closeEvent(QCloseEvent* event) {
+    // Closing from the frame goes back to the main screen like メイン画面へ.
+    if (!leaving_ && !logic_->hasFailed()) {
+        leaving_ = true;
+        emit backToMainRequested();
+    }
+    event->accept();
+}

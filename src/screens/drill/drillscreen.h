@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "data/wordstore.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+#include <memory>
+
+class DrillLogic;
+class ExplainWindow;
+class QKeyEvent;
+class QLabel;
+class QMouseEvent;
+class QPushButton;
+class SoundPlayer;
+class UserDialogs;
+struct AppValues;
+
+// The drill screen VK0020: the rank bar, a page of up to ten cards and the explanation
+// window. Created means loaded: the constructor runs the load step on the practice set of
+// the store it is given. It draws DrillLogic's state and forwards every event to it, and
+// closes itself (being deleted) when the learner goes back to the main screen.
+//
+// Keys: 1-9 and 0 choose card 1-10, the arrows move between cards, Space turns the chosen
+// card, Enter grades it OK, N grades it NG, E opens its explanation, Ctrl+Z is 1つ戻る,
+// and Enter on 次へ goes on.
+class DrillScreen : public QMainWindow {
+    Q_OBJECT
+public:
+    DrillScreen(AppValues& values, WordStore store, UserDialogs& dialogs, SoundPlayer& sound,
+                QWidget* parent = nullptr);
+    ~DrillScreen() override;
+
+    // Opens the current word data file and loads the drill on it; null, after telling the
+    // learner why, when the file cannot be opened.
+    static DrillScreen* open(AppValues& values, UserDialogs& dialogs, SoundPlayer& sound);
+
+    DrillLogic& logic() { return *logic_; }
+    ExplainWindow* explainWindow() const { return explain_; }
+
+signals:
+    void backToMainRequested();
+    void displaySettingsRequested();
+    void aboutRequested();
+    void manualRequested();
+    // A grade could not be stored and the learner was told; the program must end with a
+    // non-zero status. The window stays open until then.
+    void fatalError();
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct CardControls {
+        QLabel* word = nullptr;
+        QLabel* hatuon = nullptr;
+        QPushButton* ok = nullptr;
+        QPushButton* ng = nullptr;
+        QLabel* level = nullptr;
+    };
+
+    void buildControls(QWidget* area);
+    void buildRankBar(QWidget* area);
+    void buildCard(QWidget* area, int slot);
+    void buildMenus();
+    void connectLogic();
+    void render();
+    void moveFocus();
+    void showExplanation();
+    int cardOf(QObject* control) const;
+    bool forwardKey(QObject* watched, const QKeyEvent* key);
+    void forwardMouse(QObject* watched, const QMouseEvent* mouse);
+
+    WordStore store_;
+    std::unique_ptr<DrillLogic> logic_;
+    QPushButton* command1_ = nullptr;
+    QPushButton* undo_ = nullptr;
+    QPushButton* next_ = nullptr;
+    QLabel* hint_ = nullptr;
+    std::array<QPushButton*, 6> rankButtons_{};
+    std::array<QLabel*, 6> rankCounts_{};
+    std::array<CardControls, 10> cards_{};
+    QPointer<ExplainWindow> explain_;
+    bool leaving_ = false;
+};

@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "rankbar.h"
+
+#include "drillvalues.h"
+#include "drillview.h"
+
+namespace {
+
+const QString ButtonColour = QString::number(0xFFC0C0);
+const QString RankActiveColour = QString::number(0x0000FF);
+
+} // namespace
+
+RankBar::RankBar(DrillValues& values, DrillView& view)
+    : values_(values)
+    , view_(view) {}
+
+void RankBar::clear() {
+    for (int i = 0; i < LevelClass::Count; ++i) {
+        view_.rankButtons[i].visible = false;
+        values_.RankDone[i] = 0;
+        view_.rankCounts[i].text.clear();
+        view_.rankCounts[i].visible = false;
+    }
+}
+
+void RankBar::load(const LevelCounts& counts) {
+    values_.RankCounts = counts;
+    for (int i = 0; i < LevelClass::Count; ++i) {
+        if (values_.RankCounts[i] <= 0)
+            continue;
+        view_.rankButtons[i] = {LevelClass::mark(i), true, true, ButtonColour};
+        view_.rankCounts[i].visible = true;
+        showCount(i);
+    }
+}
+
+bool RankBar::canStart(int rank) const {
+    return rank >= 0 && rank < LevelClass::Count && view_.rankButtons[rank].visible &&
+           view_.rankButtons[rank].enabled;
+}
+
+void RankBar::start(int rank) {
+    view_.rankButtons[rank].colour = RankActiveColour;
+    values_.CurrentRank = static_cast<qint16>(rank);
+    for (ControlView& button : view_.rankButtons) {
+        if (button.visible)
+            button.enabled = false;
+    }
+}
+
+void RankBar::countPassed() {
+    --values_.RankCounts[values_.CurrentRank];
+    showCount(values_.CurrentRank);
+}
+
+void RankBar::countUndone() {
+    ++values_.RankCounts[values_.CurrentRank];
+    showCount(values_.CurrentRank);
+}
+
+bool RankBar::finish() {
+    bool ranksLeft = false;
+    for (int j = 0; j < LevelClass::Count; ++j) {
+        ControlView& button = view_.rankButtons[j];
+        if (!button.visible)
+            continue;
+        button.colour = ButtonColour;
+        button.enabled = values_.RankDone[j] == 0;
+        if (button.enabled && j != 0)
+            ranksLeft = true;
+    }
+    return ranksLeft;
+}
+
+void RankBar::showCount(int rank) {
+    const qint32 count = values_.RankCounts[rank];
+    view_.rankCounts[rank].text =
+        count > 0 ? QString::number(count) + QStringLiteral("個") : QStringLiteral("終了!");
+}

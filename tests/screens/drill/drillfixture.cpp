@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "drillfixture.h"
+
+#include <QFile>
+#include <set>
+#include <sqlite3.h>
+#include <stdexcept>
+
+namespace drillfixture {
+
+QStringList RecordingDialogs::texts() const {
+    QStringList list;
+    for (const Message& message : messages)
+        list << message.text;
+    return list;
+}
+
+WordRecord word(int group, int key, int level, int times, const QString& text6) {
+    WordRecord record;
+    record.group = group;
+    record.key = key;
+    record.level = level;
+    record.times = times;
+    record.word = QStringLiteral("w%1-%2").arg(group).arg(key);
+    record.meaning = QStringLiteral("意味%1-%2").arg(group).arg(key);
+    record.text1 = QStringLiteral("説明1");
+    record.text5 = QStringLiteral("説明5");
+    if (!text6.isEmpty())
+        record.text6 = text6;
+    return record;
+}
+
+std::vector<WordRecord> words(int group, int count, int level, int times) {
+    std::vector<WordRecord> rows;
+    for (int key = 1; key <= count; ++key)
+        rows.push_back(word(group, key, level, times));
+    return rows;
+}
+
+void makeWordFile(const QString& path, const std::vector<WordRecord>& rows, AppValues& values) {
+    std::set<int> groups;
+    for (const WordRecord& row : rows)
+        groups.insert(row.group);
+    WordStore store = WordStore::create(path);
+    store.insertRows(WordStore::Table::Word, rows);
+    values.levelCounts = store.buildPracticeSet({groups.begin(), groups.end()});
+    values.DataFilePath = path;
+    values.WindowTitle = QStringLiteral("VOKU英単カード　words.vku");
+    values.MainBackColor = QStringLiteral("12648447");
+    values.DrillBackColor = QStringLiteral("12648447");
+    values.NgBackColor = QStringLiteral("255");
+    values.ExplainBackColor = QStringLiteral("-2147483624");
+    values.ExplainTextBackColor = QStringLiteral("12648447");
+}
+
+std::optional<WordRecord> storedWord(const QString& path, int group, int key) {
+    std::optional<WordRecord> found;
+    WordStore::open(path).forEachRow(WordStore::Table::Word, [&](const WordRecord& row) {
+        if (row.group == group && row.key == key)
+            found = row;
+    });
+    return found;
+}
+
+void execBehindTheBack(const QString& path, const char* sql) {
+    sqlite3* db = nullptr;
+    sqlite3_open(QFile::encodeName(path).constData(), &db);
+    char* error = nullptr;
+    const int rc = sqlite3_exec(db, sql, nullptr, nullptr, &error);
+    const std::string text = error ? error : "";
+    sqlite3_free(error);
+    sqlite3_close(db);
+    if (rc != SQLITE_OK)
+        throw std::runtime_error(text);
+}
+
+} // namespace drillfixture

@@ -1,15 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "appwindows.h"
 
+#include "manual.h"
 #include "qtdocumentopener.h"
 #include "qtsoundplayer.h"
 #include "qtuserdialogs.h"
+#include "screens/drill/drillscreen.h"
+#include "screens/drill/explainwindow.h"
+#include "screens/main/mainscreen.h"
+#include "screens/tools/aboutbox.h"
+#include "screens/tools/datafilechooserwindow.h"
+#include "screens/tools/displaysettingsdialog.h"
+#include "screens/tools/wordlistwindow.h"
 #include "settingsmodule.h"
 #include "startscreen.h"
 #include "startupsequence.h"
 
 #include <QApplication>
-#include <QMainWindow>
 
 AppWindows::AppWindows(Options options, QObject* parent)
     : QObject(parent)
@@ -27,11 +34,23 @@ AppWindows::AppWindows(Options options, QObject* parent)
         std::make_unique<SettingsModule>(values_, *dialogs_, *sound_, options.executableFolder);
     startup_ = std::make_unique<StartupSequence>(
         *settings_, StartupSequence::Steps{[this] { loadMainHidden(); }, [this] { showMain(); }});
+    // Windows closed while the program ends must not bring the main screen back.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { quitting_ = true; });
 }
 
 AppWindows::~AppWindows() {
-    delete startScreen_;
-    delete mainScreen_;
+    quitting_ = true;
+    QList<QPointer<QWidget>> windows;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (!window->parentWidget())
+            windows << window;
+    }
+    for (const QPointer<QWidget>& window : windows)
+        delete window.data();
+}
+
+QWidget* AppWindows::mainScreen() const {
+    return mainScreen_;
 }
 
 void AppWindows::start() {
@@ -45,11 +64,12 @@ void AppWindows::start() {
 }
 
 void AppWindows::loadMainHidden() {
-    auto* main = new QMainWindow;
-    main->setObjectName(QStringLiteral("VK0010"));
-    main->setAttribute(Qt::WA_DeleteOnClose);
-    main->setWindowTitle(values_.WindowTitle.isEmpty() ? QtUserDialogs::title()
-                                                       : values_.WindowTitle);
+    auto* main = new MainScreen(values_, *dialogs_, *documents_);
+    connect(main, &MainScreen::drillRequested, this, &AppWindows::showDrill);
+    connect(main, &MainScreen::wordListRequested, this, &AppWindows::showWordList);
+    connect(main, &MainScreen::dataFileChooserRequested, this, &AppWindows::showDataFileChooser);
+    connect(main, &MainScreen::displaySettingsRequested, this, &AppWindows::showDisplaySettings);
+    connect(main, &MainScreen::aboutRequested, this, &AppWindows::showAbout);
     mainScreen_ = main;
 }
 
@@ -57,4 +77,66 @@ void AppWindows::showMain() {
     if (!mainScreen_)
         loadMainHidden();
     mainScreen_->show();
+    // A file named on the command line is opened once the start screen has given way.
+    if (!fileToOpen_.isEmpty())
+        mainScreen_->openDataFile(std::exchange(fileToOpen_, QString()));
+}
+
+void AppWindows::showNewMain() {
+    if (quitting_)
+        return;
+    if (mainScreen_ && mainScreen_->isVisible()) {
+        raise(mainScreen_);
+        return;
+    }
+    // A main screen that gave way is closed but may not be deleted yet; showing it again
+    // means loading it anew.
+    mainScreen_.clear();
+    loadMainHidden();
+    showMain();
+}
+
+void AppWindows::showDrill() {
+    DrillScreen* drill = DrillScreen::open(values_, *dialogs_, *sound_);
+    if (!drill) {
+        showNewMain();
+        return;
+    }
+    connect(drill, &DrillScreen::backToMainRequested, this, &AppWindows::showNewMain);
+    connect(drill, &DrillScreen::displaySettingsRequested, this, &AppWindows::showDisplaySettings);
+    connect(drill, &DrillScreen::aboutRequested, this, &AppWindows::showAbout);
+    connect(drill, &DrillScreen::manualRequested, this,
+            [this] { Manual::open(values_, *documents_, *dialogs_); });
+    connect(drill, &DrillScreen::fatalError, this, [] { QCoreApplication::exit(1); });
+    drillScreen_ = drill;
+    drill->show();
+}
+
+void AppWindows::showWordList() {
+    (new WordListWindow(values_, *dialogs_))->show();
+}
+
+void AppWindows::showDataFileChooser() {
+    WordListWindow::closeAll();
+    auto* chooser = new DataFileChooserWindow(values_, *dialogs_);
+    connect(chooser, &DataFileChooserWindow::mainScreenRequested, this, &AppWindows::showNewMain);
+    chooser->show();
+}
+
+void AppWindows::showDisplaySettings() {
+    if (!displaySettings_)
+        displaySettings_ = new DisplaySettingsDialog(values_, *dialogs_);
+    raise(displaySettings_);
+}
+
+void AppWindows::showAbout() {
+    if (!about_)
+        about_ = new AboutBox(values_);
+    raise(about_);
+}
+
+void AppWindows::raise(QWidget* window) {
+    window->show();
+    window->raise();
+    window->activateWindow();
 }

@@ -9,6 +9,7 @@
 #include <memory>
 
 class DocumentOpener;
+class MainScreen;
 class SettingsModule;
 class SoundPlayer;
 class StartupSequence;
@@ -16,7 +17,8 @@ class UserDialogs;
 
 // Makes and shows the program's windows and owns what they share for the whole run:
 // the application-wide values, the settings module and the dialog, sound and document
-// seams. Every window is made here when it is loaded and dies when it is closed.
+// seams. Every window is made here when it is loaded and dies when it is closed, so
+// showing a screen again runs its load step anew.
 class AppWindows : public QObject {
     Q_OBJECT
 public:
@@ -42,13 +44,22 @@ public:
     QString fileToOpen() const { return fileToOpen_; }
 
     QWidget* startScreen() const { return startScreen_; }
-    QWidget* mainScreen() const { return mainScreen_; }
+    QWidget* mainScreen() const;
+    QWidget* drillScreen() const { return drillScreen_; }
 
     // Loads the main screen without showing it (its load step runs now).
     void loadMainHidden();
     void showMain();
 
 private:
+    void showNewMain();
+    void showDrill();
+    void showWordList();
+    void showDataFileChooser();
+    void showDisplaySettings();
+    void showAbout();
+    static void raise(QWidget* window);
+
     AppValues values_;
     QString fileToOpen_;
     std::unique_ptr<UserDialogs> ownDialogs_;
@@ -60,5 +71,9 @@ private:
     std::unique_ptr<SettingsModule> settings_;
     std::unique_ptr<StartupSequence> startup_;
     QPointer<QWidget> startScreen_;
-    QPointer<QWidget> mainScreen_;
+    QPointer<MainScreen> mainScreen_;
+    QPointer<QWidget> drillScreen_;
+    QPointer<QWidget> displaySettings_;
+    QPointer<QWidget> about_;
+    bool quitting_ = false;
 };

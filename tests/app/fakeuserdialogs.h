@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "app/documentopener.h"
 #include "app/soundplayer.h"
 #include "app/userdialogs.h"
 
@@ -26,4 +27,14 @@ class FakeSoundPlayer : public SoundPlayer {
 public:
     QStringList played;
     void play(const QString& fileName) override { played << fileName; }
+};
+
+// Records the documents asked for and opens none.
+class FakeDocumentOpener : public DocumentOpener {
+public:
+    QStringList opened;
+    bool open(const QString& path) override {
+        opened << path;
+        return true;
+    }
 };

@@ -338,7 +338,8 @@ void DrillScreen::forwardMouse(QObject* watched, const QMouseEvent* mouse) {
 }
 
 bool DrillScreen::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate)
+    // Shown counts as activated too: without a window manager a new window may never be.
+    if (event->type() == QEvent::WindowActivate || event->type() == QEvent::Show)
         logic_->activate();
     return QMainWindow::event(event);
 }

@@ -92,7 +92,8 @@ void ExplainWindow::render() {
 }
 
 bool ExplainWindow::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate)
+    // Shown counts as activated too: without a window manager a new window may never be.
+    if (event->type() == QEvent::WindowActivate || event->type() == QEvent::Show)
         logic_.explainActivate();
     return QWidget::event(event);
 }

@@ -221,7 +221,8 @@ void MainScreen::openDataFile(const QString& path) {
 }
 
 bool MainScreen::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate)
+    // Shown counts as activated too: without a window manager a new window may never be.
+    if (event->type() == QEvent::WindowActivate || event->type() == QEvent::Show)
         applyBackground();
     return QMainWindow::event(event);
 }

@@ -8,6 +8,7 @@
 #include "app/appvalues.h"
 #include "app/colournumber.h"
 #include "app/documentopener.h"
+#include "app/manual.h"
 #include "app/settingsfiles.h"
 #include "app/userdialogs.h"
 
@@ -16,7 +17,6 @@
 
 namespace {
 
-const QString manualFile = QStringLiteral("VOKU英単カード説明書.pdf");
 
 QString fileNameOf(const QString& path) {
     return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
@@ -292,10 +292,7 @@ void MainScreenLogic::showDisplaySettings() {
 }
 
 void MainScreenLogic::openManual() {
-    const QString path = values_.AppFolder + manualFile;
-    if (!opener_.open(path))
-        dialogs_.inform(QStringLiteral("説明書を開けませんでした。\n%1").arg(path),
-                        UserDialogs::Icon::Exclamation);
+    Manual::open(values_, opener_, dialogs_);
 }
 
 void MainScreenLogic::showAbout() {

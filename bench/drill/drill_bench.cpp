@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The drill screen on a file of 50,000 words in 999 groups, all of them in the practice
+// The drill screen on the large word file, all of its groups in the practice
 // set: choosing a rank until its first page is drawn, and OK or NG until the grade is
 // stored (and drawn). Run offscreen: QT_QPA_PLATFORM=offscreen bench_drill
 #include "app/appvalues.h"
-#include "app/soundplayer.h"
-#include "app/userdialogs.h"
 #include "data/wordstore.h"
+#include "largewordfile.h"
 #include "screens/drill/drilllogic.h"
 #include "screens/drill/drillscreen.h"
 #include "screens/drill/explainwindow.h"
+#include "silentseams.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -16,53 +16,13 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <benchmark/benchmark.h>
-#include <numeric>
 
 namespace {
 
-constexpr int groupCount = 999;
-constexpr int wordCount = 50000;
-
-class SilentDialogs : public UserDialogs {
-public:
-    void inform(const QString&, Icon) override {}
-    bool askYesNo(const QString&, Icon) override { return true; }
-    QString chooseDataFile(const QString&) override { return {}; }
-    QString choosePdfFile(const QString&) override { return {}; }
-    std::optional<QColor> chooseColour(const QColor&) override { return std::nullopt; }
-};
-
-class SilentSound : public SoundPlayer {
-public:
-    void play(const QString&) override {}
-};
-
-std::vector<WordRecord> generatedWords() {
-    std::vector<WordRecord> words;
-    words.reserve(wordCount);
-    for (int i = 0; i < wordCount; ++i) {
-        WordRecord w;
-        w.group = 1 + i % groupCount;
-        w.key = 1 + i / groupCount;
-        w.level = i % 5;
-        w.times = (i * 7) % 13;
-        w.word = QStringLiteral("word%1").arg(i);
-        w.meaning = QStringLiteral("意味の説明 %1").arg(i);
-        w.text1 = QStringLiteral("使い方の説明がここに入ります。例文もあります。");
-        w.text6 = QStringLiteral("wɜːd");
-        words.push_back(w);
-    }
-    return words;
-}
-
 struct Drill {
     Drill() {
-        const QString path = dir.filePath(QStringLiteral("large.vku"));
-        WordStore store = WordStore::create(path);
-        store.insertRows(WordStore::Table::Word, generatedWords());
-        std::vector<int> groups(groupCount);
-        std::iota(groups.begin(), groups.end(), 1);
-        values.levelCounts = store.buildPracticeSet(groups);
+        const QString path = LargeWordFile::create(dir.path());
+        values.levelCounts = WordStore::open(path).buildPracticeSet(LargeWordFile::groups());
         values.DataFilePath = path;
         values.WindowTitle = QStringLiteral("VOKU英単カード　large.vku");
         values.DrillBackColor = values.NgBackColor = QStringLiteral("255");

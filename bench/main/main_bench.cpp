@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main screen on a word file of 50,000 words in 999 groups: loading it with the
+// The main screen on the large word file: loading it with the
 // summary shown, and OK with every group chosen until the drill is asked for.
 #include "screens/main/mainscreen.h"
 
 #include "app/appvalues.h"
-#include "app/documentopener.h"
-#include "app/userdialogs.h"
-#include "data/wordstore.h"
+#include "largewordfile.h"
+#include "silentseams.h"
 
 #include <QApplication>
 #include <QListWidget>
@@ -16,20 +15,6 @@
 
 namespace {
 
-class SilentDialogs : public UserDialogs {
-public:
-    void inform(const QString&, Icon) override {}
-    bool askYesNo(const QString&, Icon) override { return false; }
-    QString chooseDataFile(const QString&) override { return {}; }
-    QString choosePdfFile(const QString&) override { return {}; }
-    std::optional<QColor> chooseColour(const QColor&) override { return std::nullopt; }
-};
-
-class NoOpener : public DocumentOpener {
-public:
-    bool open(const QString&) override { return false; }
-};
-
 struct Setup {
     QTemporaryDir dir;
     AppValues values;
@@ -37,21 +22,7 @@ struct Setup {
     NoOpener opener;
 
     Setup() {
-        const QString path = dir.filePath(QStringLiteral("large.vku"));
-        std::vector<WordRecord> words;
-        for (int group = 1; group <= 999; ++group) {
-            for (int key = 1; key <= (group <= 50 ? 51 : 50); ++key) {
-                WordRecord word;
-                word.group = group;
-                word.key = key;
-                word.level = (group + key) % 5;
-                word.times = (group * key) % 7;
-                word.word = QStringLiteral("word %1").arg(key);
-                word.meaning = QStringLiteral("意味 %1").arg(group);
-                words.push_back(word);
-            }
-        }
-        WordStore::create(path).insertRows(WordStore::Table::Word, words);
+        const QString path = LargeWordFile::create(dir.path());
         values.SettingsFolder = dir.path() + QLatin1Char('/');
         values.DataFileIniPath = values.SettingsFolder + QStringLiteral("VKI010.ini");
         values.DataFilePath = path;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Prints 50,000 words (2,500 pages) into a PDF; reports the peak resident memory.
 #include "data/wordstore.h"
+#include "largewordfile.h"
 #include "print/printwordcards.h"
 
 #include <QFile>
@@ -12,12 +13,6 @@
 #include <unistd.h>
 
 namespace {
-
-constexpr int Words = 50000;
-constexpr int Groups = 999;
-// Groups 1 to 50 hold 51 words, the others 50: 50,000 in all.
-constexpr int LongGroups = 50;
-constexpr int LongGroupWords = LongGroups * 51;
 
 long peakRssKiB() {
     rusage usage{};
@@ -34,36 +29,13 @@ double rssMiB() {
     return pages.size() > 1 ? pages[1].toLong() * sysconf(_SC_PAGESIZE) / 1048576.0 : 0;
 }
 
-// Words of every length the cards know: short, two-line words and meanings, Null texts.
-WordRecord wordAt(int i) {
-    WordRecord row;
-    const int j = i - LongGroupWords;
-    row.group = i < LongGroupWords ? i / 51 + 1 : LongGroups + 1 + j / 50;
-    row.key = i < LongGroupWords ? i % 51 + 1 : j % 50 + 1;
-    row.level = i % 5;
-    row.times = i % 7;
-    const QString stem = QStringLiteral("word%1 ").arg(i);
-    row.word = i % 10 == 0 ? stem.repeated(12) : stem + QStringLiteral("example");
-    if (i % 50 != 0)
-        row.meaning = QStringLiteral("意味%1、説明の文。").arg(i).repeated(i % 3 + 1);
-    if (i % 20 != 0)
-        row.text6 = QStringLiteral("ˈwɜːd%1").arg(i % 100);
-    return row;
-}
-
 class CardPrintFixture : public benchmark::Fixture {
 public:
     void SetUp(const benchmark::State&) override {
         if (!path_.isEmpty())
             return;
-        path_ = dir_.filePath(QStringLiteral("large.vku"));
-        std::vector<WordRecord> rows;
-        rows.reserve(Words);
-        for (int i = 0; i < Words; ++i)
-            rows.push_back(wordAt(i));
-        WordStore::create(path_).insertRows(WordStore::Table::Word, rows);
-        for (int group = 1; group <= Groups; ++group)
-            groups_.push_back(group);
+        path_ = LargeWordFile::create(dir_.path());
+        groups_ = LargeWordFile::groups();
     }
 
 protected:

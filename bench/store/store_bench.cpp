@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The word store on a file of 50,000 words in 999 groups: opening with the summary,
+// The word store on the large word file: opening with the summary,
 // building the practice set, durable grades, group reset and CSV import.
 #include "data/wordcsv.h"
 #include "data/wordstore.h"
+#include "largewordfile.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -13,41 +14,12 @@
 
 namespace {
 
-constexpr int groupCount = 999;
-constexpr int wordCount = 50000;
-
-std::vector<WordRecord> generatedWords() {
-    std::vector<WordRecord> words;
-    words.reserve(wordCount);
-    for (int i = 0; i < wordCount; ++i) {
-        WordRecord w;
-        w.group = 1 + i % groupCount;
-        w.key = 1 + i / groupCount;
-        w.level = i % 5;
-        w.times = (i * 7) % 13;
-        w.word = QStringLiteral("word%1").arg(i);
-        w.meaning = QStringLiteral("意味の説明 %1").arg(i);
-        w.text1 = QStringLiteral("使い方の説明がここに入ります。例文もあります。");
-        w.text6 = QStringLiteral("wɜːd");
-        words.push_back(w);
-    }
-    return words;
-}
+using LargeWordFile::groupCount;
 
 const QString& sourceFile() {
     static QTemporaryDir dir;
-    static const QString path = [] {
-        const QString file = dir.filePath(QStringLiteral("large.vku"));
-        WordStore::create(file).insertRows(WordStore::Table::Word, generatedWords());
-        return file;
-    }();
+    static const QString path = [] { return LargeWordFile::create(dir.path()); }();
     return path;
-}
-
-std::vector<int> allGroups() {
-    std::vector<int> groups(groupCount);
-    std::iota(groups.begin(), groups.end(), 1);
-    return groups;
 }
 
 void openAndSummarise(benchmark::State& state) {
@@ -60,7 +32,7 @@ BENCHMARK(openAndSummarise)->Unit(benchmark::kMillisecond);
 
 void buildPracticeSetOfAllGroups(benchmark::State& state) {
     WordStore store = WordStore::open(sourceFile());
-    const auto groups = allGroups();
+    const auto groups = LargeWordFile::groups();
     for (auto _ : state)
         benchmark::DoNotOptimize(store.buildPracticeSet(groups));
 }

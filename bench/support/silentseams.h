@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "app/documentopener.h"
+#include "app/soundplayer.h"
+#include "app/userdialogs.h"
+
+// Seams that answer at once, so a benchmark measures the program and not a dialog.
+class SilentDialogs : public UserDialogs {
+public:
+    void inform(const QString&, Icon) override {}
+    bool askYesNo(const QString&, Icon) override { return true; }
+    QString chooseDataFile(const QString&) override { return {}; }
+    QString choosePdfFile(const QString&) override { return {}; }
+    std::optional<QColor> chooseColour(const QColor&) override { return std::nullopt; }
+};
+
+class SilentSound : public SoundPlayer {
+public:
+    void play(const QString&) override {}
+};
+
+class NoOpener : public DocumentOpener {
+public:
+    bool open(const QString&) override { return false; }
+};

@@ -10,7 +10,7 @@ packages=(
   libsqlite3-dev mdbtools-dev libglib2.0-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic fonts-ipafont-mincho
-  xvfb xauth imagemagick poppler-utils libx11-dev clang-format
+  xvfb xauth imagemagick poppler-utils libx11-dev clang-format strace
 )
 
 missing=()

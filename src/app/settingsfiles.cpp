@@ -46,7 +46,10 @@ bool writeText(const QString& path, const QString& text) {
     if (!file.open(QIODevice::WriteOnly))
         return false;
     const QByteArray bytes = TextCodec::encodeSettings(text);
-    return file.write(bytes) == bytes.size() && file.commit();
+    // Qt 6.4's commit() does not see a failed flush (a full disk) and would put an empty
+    // file in the old one's place, so the flush is checked first; without a commit the
+    // old file stays.
+    return file.write(bytes) == bytes.size() && file.flush() && file.commit();
 }
 
 bool writeLines(const QString& path, const QStringList& lines) {

@@ -60,7 +60,8 @@ int exportCsv(const QString& wordFile, const QString& outPath, const QString& ta
         if (!out.open(QIODevice::WriteOnly))
             return failWith(QStringLiteral("書き込めません: %1").arg(outPath));
         WordCsv::write(store, which, out);
-        if (!out.commit())
+        // A full disk shows only in the flush; commit() alone would keep an empty file.
+        if (!out.flush() || !out.commit())
             return failWith(QStringLiteral("書き込めません: %1").arg(outPath));
     } catch (const StoreError& error) {
         return failWith(error.message());

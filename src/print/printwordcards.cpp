@@ -69,7 +69,8 @@ PrintWordCards::Outcome PrintWordCards::toPdf(const WordStore& store,
         PrintWordCards job(writer, title, total, progress);
         outcome = job.run(store, groups);
     }
-    if (outcome != Outcome::Printed || !file.commit())
+    // A full disk shows only in the flush; commit() alone would keep a cut-off PDF.
+    if (outcome != Outcome::Printed || !file.flush() || !file.commit())
         return Outcome::Failed;
     return outcome;
 }

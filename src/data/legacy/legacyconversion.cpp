@@ -7,6 +7,8 @@
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <csignal>
+#include <sys/prctl.h>
 
 namespace {
 
@@ -49,6 +51,8 @@ void LegacyConversion::start(const QString& legacyPath) {
         return fail(QStringLiteral("フォルダ %1 に書き込めないため、変換できません。")
                         .arg(legacy.absolutePath()));
     process_ = new QProcess(this);
+    // The tool must not go on converting when the program that waits for it is gone.
+    process_->setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGKILL); });
     connect(process_, &QProcess::readyReadStandardOutput, this, &LegacyConversion::readOutput);
     connect(process_, &QProcess::finished, this, &LegacyConversion::processFinished);
     connect(process_, &QProcess::errorOccurred, this, &LegacyConversion::processFailed);

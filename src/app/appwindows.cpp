@@ -17,6 +17,15 @@
 #include "startupsequence.h"
 
 #include <QApplication>
+#include <QTimer>
+
+namespace {
+
+// How often a request from another copy looks again whether the learner has answered
+// the dialog that holds it back.
+constexpr int modalRetryMs = 250;
+
+} // namespace
 
 AppWindows::AppWindows(Options options, QObject* parent)
     : QObject(parent)
@@ -133,6 +142,51 @@ void AppWindows::showAbout() {
     if (!about_)
         about_ = new AboutBox(values_);
     raise(about_);
+}
+
+void AppWindows::activate(const QString& file) {
+    if (quitting_)
+        return;
+    if (!file.isEmpty())
+        fileToOpen_ = file;
+    if (QWidget* window = frontWindow())
+        raise(window);
+    openWaitingFile();
+}
+
+void AppWindows::openWaitingFile() {
+    // Elsewhere (the start screen, the drill, the chooser) the file waits for the main
+    // screen to be shown again.
+    if (quitting_ || fileToOpen_.isEmpty() || !mainScreen_ || !mainScreen_->isVisible())
+        return;
+    // A dialog waiting for the learner may belong to an operation of the main screen that
+    // is half done; the file must not change under it.
+    if (QApplication::activeModalWidget()) {
+        if (!activationWaiting_) {
+            activationWaiting_ = true;
+            QTimer::singleShot(modalRetryMs, this, [this] {
+                activationWaiting_ = false;
+                openWaitingFile();
+            });
+        }
+        return;
+    }
+    mainScreen_->openDataFile(std::exchange(fileToOpen_, QString()));
+}
+
+QWidget* AppWindows::frontWindow() const {
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    for (QWidget* window :
+         {static_cast<QWidget*>(mainScreen_), drillScreen_.data(), startScreen_.data()}) {
+        if (window && window->isVisible())
+            return window;
+    }
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() && !window->parentWidget())
+            return window;
+    }
+    return nullptr;
 }
 
 void AppWindows::raise(QWidget* window) {

@@ -51,6 +51,10 @@ public:
     void loadMainHidden();
     void showMain();
 
+    // Another copy of the program was started: brings a window of this one to the front
+    // and opens file (unless "") on the main screen, now or when it is shown next.
+    void activate(const QString& file);
+
 private:
     void showNewMain();
     void showDrill();
@@ -58,6 +62,8 @@ private:
     void showDataFileChooser();
     void showDisplaySettings();
     void showAbout();
+    void openWaitingFile();
+    QWidget* frontWindow() const;
     static void raise(QWidget* window);
 
     AppValues values_;
@@ -76,4 +82,5 @@ private:
     QPointer<QWidget> displaySettings_;
     QPointer<QWidget> about_;
     bool quitting_ = false;
+    bool activationWaiting_ = false;
 };

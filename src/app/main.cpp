@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/appversion.h"
 #include "app/appwindows.h"
+#include "app/qtuserdialogs.h"
+#include "app/singleinstance.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -19,9 +23,24 @@ int main(int argc, char* argv[]) {
                                  QStringLiteral("[FILE.vku]"));
     parser.process(app);
 
-    const QStringList files = parser.positionalArguments();
+    const QString file = parser.positionalArguments().value(0);
+    // One copy per settings folder: a second one hands its file to the first and ends,
+    // so two copies never rewrite each other's settings files.
+    SingleInstance instance(SingleInstance::nameFor(
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)));
+    const QString absolute = file.isEmpty() ? QString() : QFileInfo(file).absoluteFilePath();
+    if (instance.handOver(absolute) || (!instance.listen() && instance.handOver(absolute))) {
+        QString text = QStringLiteral("VOKU英単カードはすでに起動しています。");
+        if (!file.isEmpty())
+            text += QStringLiteral("\n%1 は、起動中のVOKU英単カードのメイン画面で開きます。")
+                        .arg(QFileInfo(file).fileName());
+        QtUserDialogs().inform(text, UserDialogs::Icon::Information);
+        return 0;
+    }
+
     AppWindows windows(
-        {.executableFolder = QApplication::applicationDirPath(), .fileToOpen = files.value(0)});
+        {.executableFolder = QApplication::applicationDirPath(), .fileToOpen = file});
+    QObject::connect(&instance, &SingleInstance::activated, &windows, &AppWindows::activate);
     windows.start();
     return app.exec();
 }

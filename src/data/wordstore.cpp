@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QRegularExpression>
 #include <set>
 #include <sqlite3.h>
 #include <utility>
@@ -16,29 +17,23 @@ namespace {
 
 constexpr int applicationId = 0x564F4B55; // "VOKU"
 constexpr int schemaVersion = 1;
-constexpr int busyTimeoutMs = 3000;
+int busyTimeoutMs = 3000;
+
+// Both tables share one definition; open() accepts only files whose tables are defined
+// exactly so, which is what lets every reader trust the value ranges.
+const char* const tableDefinition = R"((
+    "group" INTEGER NOT NULL CHECK ("group" BETWEEN 1 AND 999),
+    key INTEGER NOT NULL,
+    level INTEGER NOT NULL CHECK (level BETWEEN 0 AND 4),
+    times INTEGER NOT NULL CHECK (times BETWEEN 0 AND 999),
+    word TEXT NOT NULL,
+    meaning TEXT, text1 TEXT, text2 TEXT, text3 TEXT, text4 TEXT, text5 TEXT, text6 TEXT,
+    PRIMARY KEY ("group", key)
+) STRICT)";
 
 // The practice set has no index for the level queues: sorting one rank when it is chosen
 // costs a few milliseconds, while keeping such an index would slow every build severalfold.
-const char* const schema = R"(
-CREATE TABLE word (
-    "group" INTEGER NOT NULL CHECK ("group" BETWEEN 1 AND 999),
-    key INTEGER NOT NULL,
-    level INTEGER NOT NULL CHECK (level BETWEEN 0 AND 4),
-    times INTEGER NOT NULL CHECK (times BETWEEN 0 AND 999),
-    word TEXT NOT NULL,
-    meaning TEXT, text1 TEXT, text2 TEXT, text3 TEXT, text4 TEXT, text5 TEXT, text6 TEXT,
-    PRIMARY KEY ("group", key)
-) STRICT;
-CREATE TABLE selected (
-    "group" INTEGER NOT NULL CHECK ("group" BETWEEN 1 AND 999),
-    key INTEGER NOT NULL,
-    level INTEGER NOT NULL CHECK (level BETWEEN 0 AND 4),
-    times INTEGER NOT NULL CHECK (times BETWEEN 0 AND 999),
-    word TEXT NOT NULL,
-    meaning TEXT, text1 TEXT, text2 TEXT, text3 TEXT, text4 TEXT, text5 TEXT, text6 TEXT,
-    PRIMARY KEY ("group", key)
-) STRICT;
+const char* const schemaRest = R"(
 CREATE INDEX word_progress ON word ("group", times, level);
 CREATE VIEW syukei AS
     SELECT "group" AS "グループ",
@@ -132,6 +127,41 @@ void checkTable(sqlite3* db, const char* table, const QString& path) {
     }
 }
 
+// The definition with white space made uniform, from its opening parenthesis on: renaming
+// a table rewrites the name before it, and tools may lay the text out anew.
+QString normalizedDefinition(const QString& sql) {
+    QString text = sql.mid(sql.indexOf(QLatin1Char('('))).simplified();
+    static const QRegularExpression spaceAroundPunctuation(QStringLiteral(R"(\s*([(),])\s*)"));
+    text.replace(spaceAroundPunctuation, QStringLiteral("\\1"));
+    return text;
+}
+
+// A table defined in any other way (not STRICT, other types or ranges) could hold values
+// that the program does not expect, so such a file is refused as a whole.
+void checkDefinition(sqlite3* db, const char* table, const QString& path) {
+    SqlStatement query(db, "SELECT sql FROM sqlite_schema WHERE type = 'table' AND name = ?1",
+                       path);
+    query.bind(1, QString::fromLatin1(table));
+    static const QString expected = normalizedDefinition(QString::fromUtf8(tableDefinition));
+    if (!query.step() || normalizedDefinition(query.text(0)) != expected)
+        throw StoreError(StoreError::Kind::Damaged, path, QString::fromLatin1(table));
+}
+
+// The checks of the definition hold for rows written since; a word put in while another
+// program had them switched off is found here, before any screen relies on the ranges.
+// The columns tested are those of the progress index, so this reads the index, not the
+// words. The practice set needs no such test: it is always rebuilt from word before a drill.
+void checkValues(sqlite3* db, const QString& path) {
+    SqlStatement query(db,
+                       R"(SELECT "group" FROM word WHERE NOT ("group" BETWEEN 1 AND 999)"
+                       R"( AND level BETWEEN 0 AND 4 AND times BETWEEN 0 AND 999) LIMIT 1)",
+                       path);
+    if (query.step())
+        throw StoreError(
+            StoreError::Kind::Invalid, path,
+            QStringLiteral("グループ %1 に範囲外の値があります").arg(query.integer(0)));
+}
+
 void checkHeader(const QString& path) {
     const QFileInfo info(path);
     if (!info.exists())
@@ -181,6 +211,10 @@ WordStore& WordStore::operator=(WordStore&& other) noexcept {
     return *this;
 }
 
+void WordStore::setBusyTimeout(int milliseconds) {
+    busyTimeoutMs = milliseconds;
+}
+
 WordStore WordStore::open(const QString& path) {
     checkHeader(path);
     const bool readOnly = !writable(path);
@@ -190,8 +224,11 @@ WordStore WordStore::open(const QString& path) {
     if (pragmaValue(store.db_, "PRAGMA application_id", path) != applicationId ||
         pragmaValue(store.db_, "PRAGMA user_version", path) > schemaVersion)
         throw StoreError(StoreError::Kind::NotWordFile, path);
-    checkTable(store.db_, "word", path);
-    checkTable(store.db_, "selected", path);
+    for (const char* table : {"word", "selected"}) {
+        checkTable(store.db_, table, path);
+        checkDefinition(store.db_, table, path);
+    }
+    checkValues(store.db_, path);
     return store;
 }
 
@@ -203,7 +240,9 @@ WordStore WordStore::create(const QString& path) {
     configure(store.db_, path);
     exec(store.db_, "PRAGMA journal_mode = DELETE", path);
     SqlTransaction transaction(store.db_, path);
-    exec(store.db_, schema, path);
+    for (const char* table : {"word", "selected"})
+        exec(store.db_, QByteArray("CREATE TABLE ") + table + " " + tableDefinition, path);
+    exec(store.db_, schemaRest, path);
     exec(store.db_, QByteArray("PRAGMA application_id = ") + QByteArray::number(applicationId),
          path);
     exec(store.db_, QByteArray("PRAGMA user_version = ") + QByteArray::number(schemaVersion), path);

@@ -24,6 +24,9 @@ public:
 
     // Opens an existing word data file; read-only when the file or its folder cannot be written.
     static WordStore open(const QString& path);
+    // How long a connection opened from now on waits for another program's lock before
+    // an operation fails with StoreError::Kind::Busy; 3000 ms unless changed.
+    static void setBusyTimeout(int milliseconds);
     // Makes a new, empty word data file; fails when the path exists.
     static WordStore create(const QString& path);
 

@@ -2,6 +2,7 @@
 #include "drilllogic.h"
 
 #include "app/appvalues.h"
+#include "app/busyretry.h"
 #include "app/soundplayer.h"
 #include "app/userdialogs.h"
 #include "cardnavigation.h"
@@ -214,6 +215,10 @@ void DrillLogic::okClick(int slot) {
 }
 
 void DrillLogic::passCard(int slot) {
+    // A grade the learner gave up storing (file busy) leaves the card as it was, to be
+    // graded again.
+    if (values_.cards[slot].CardGraded == 0 && !writeGrade(slot, LevelMove::Grade::Ok))
+        return;
     view_.hint = HintOk;
     values_.LastOkCard = static_cast<qint16>(slot);
     view_.undo.enabled = true;
@@ -227,9 +232,6 @@ void DrillLogic::passCard(int slot) {
     view.level.visible = false;
     view.ok.visible = false;
     view.ng.visible = false;
-
-    if (values_.cards[slot].CardGraded == 0)
-        writeGrade(slot, LevelMove::Grade::Ok);
 
     if (--values_.CardsLeft <= 0) {
         view_.next.visible = true;
@@ -260,21 +262,26 @@ void DrillLogic::ngClick(int slot) {
 }
 
 void DrillLogic::failCard(int slot) {
+    // The grade is stored before the explanation window is made, so that it is on disk
+    // as soon as possible; nothing is drawn in between, so the learner sees no change.
+    std::optional<LevelMove::Result> move;
+    if (values_.cards[slot].CardGraded == 0) {
+        move = writeGrade(slot, LevelMove::Grade::Ng);
+        if (!move)
+            return;
+    }
     view_.hint = HintNg;
     if (values_.cards[slot].MeaningShown == 1)
         showWordSide(slot);
     if (app_.NoSound == 0)
         sound_.play(QStringLiteral("ng.wav"));
-    // The grade is stored before the explanation window is made, so that it is on disk
-    // as soon as possible; nothing is drawn in between, so the learner sees no change.
-    if (values_.cards[slot].CardGraded == 0) {
+    if (move) {
         CardView& view = view_.cards[slot];
         view.ng.colour = app_.NgBackColor;
         view.word.colour = app_.NgBackColor;
         if (view.hatuon.visible)
             view.hatuon.colour = app_.NgBackColor;
-        const LevelMove::Result move = writeGrade(slot, LevelMove::Grade::Ng);
-        view.level.text = LevelMove::caption(move.level);
+        view.level.text = LevelMove::caption(move->level);
     }
     if (values_.PendingGrade != PendingNg && app_.NoExplainOnNg == 0) {
         values_.ExplainFromNg = 1;
@@ -284,11 +291,17 @@ void DrillLogic::failCard(int slot) {
     }
 }
 
-LevelMove::Result DrillLogic::writeGrade(int slot, LevelMove::Grade grade) {
+std::optional<LevelMove::Result> DrillLogic::writeGrade(int slot, LevelMove::Grade grade) {
     DrillCard& card = values_.cards[slot];
-    card.CardGraded = 1;
     const LevelMove::Result move = LevelMove::after(grade, card.CardLevel, card.CardTimes);
-    if (!store_.writeGrade(card.CardGroup, card.CardKey, move.level, move.times)) {
+    bool found = false;
+    const auto write = [&] {
+        found = store_.writeGrade(card.CardGroup, card.CardKey, move.level, move.times);
+    };
+    if (!BusyRetry::run(dialogs_, write))
+        return std::nullopt;
+    card.CardGraded = 1;
+    if (!found) {
         dialogs_.inform(QStringLiteral("「%1」（グループ %2、番号 %3）は単語データに見つからない"
                                        "ため、結果を記録できませんでした。")
                             .arg(card.CardWord)

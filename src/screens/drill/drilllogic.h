@@ -9,6 +9,7 @@
 
 #include <QObject>
 #include <QString>
+#include <optional>
 
 struct AppValues;
 class SoundPlayer;
@@ -84,7 +85,8 @@ private:
     void showMeaningSide(int slot);
     void passCard(int slot);
     void failCard(int slot);
-    LevelMove::Result writeGrade(int slot, LevelMove::Grade grade);
+    // The card's new level and times once stored; nothing when the learner gave up.
+    std::optional<LevelMove::Result> writeGrade(int slot, LevelMove::Grade grade);
     void endRank();
     void abandonRank(const StoreError& error);
     void openExplanation();

@@ -6,6 +6,7 @@
 #include "data/legacy/legacyconversion.h"
 
 #include "app/appvalues.h"
+#include "app/busyretry.h"
 #include "app/colournumber.h"
 #include "app/documentopener.h"
 #include "app/manual.h"
@@ -16,7 +17,6 @@
 #include <algorithm>
 
 namespace {
-
 
 QString fileNameOf(const QString& path) {
     return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
@@ -122,13 +122,21 @@ void MainScreenLogic::buildPracticeSet() {
                         UserDialogs::Icon::Information);
         return;
     }
-    auto busy = std::make_unique<BusyCursor>();
-    try {
+    std::unique_ptr<BusyCursor> busy;
+    const auto build = [this, &busy] {
+        busy = std::make_unique<BusyCursor>();
         showProgress(0);
         values_.levelCounts = store_->buildPracticeSet(lists_.practiceGroups(), progressReporter());
-    } catch (const StoreError& error) {
+    };
+    const auto stop = [this, &busy] {
         hideProgress();
         busy.reset();
+    };
+    try {
+        if (!BusyRetry::run(dialogs_, build, stop))
+            return;
+    } catch (const StoreError& error) {
+        stop();
         failOnStoreError(error);
         return;
     }
@@ -155,10 +163,15 @@ void MainScreenLogic::resetGroups() {
     }
     if (!dialogs_.askYesNo(QStringLiteral("初期化を実行します。"), UserDialogs::Icon::Information))
         return;
-    auto busy = std::make_unique<BusyCursor>();
-    try {
+    std::unique_ptr<BusyCursor> busy;
+    const auto reset = [this, &busy] {
+        busy = std::make_unique<BusyCursor>();
         store_->resetGroups(lists_.chosenGroups());
         fillSummary();
+    };
+    try {
+        if (!BusyRetry::run(dialogs_, reset, [&busy] { busy.reset(); }))
+            return;
     } catch (const StoreError& error) {
         busy.reset();
         failOnStoreError(error);

@@ -1,0 +1,76 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "app/userdialogs.h"
+#include "data/wordrecord.h"
+
+#include <QDateTime>
+#include <QStringList>
+#include <deque>
+#include <functional>
+#include <vector>
+
+struct sqlite3;
+
+// Word files made or changed with plain SQLite, as another program could, and a way to
+// hold one locked while the program works on it.
+namespace craftedfile {
+
+// Runs SQL on the file through a connection of its own; throws on failure.
+void exec(const QString& path, const QString& sql);
+
+// The first column of the first row of a query, read through a connection of its own.
+qint64 integer(const QString& path, const char* sql);
+
+// A file with the word file's header values but tables of the given SQL.
+void makeWithTables(const QString& path, const QString& tablesSql);
+
+// A proper word file holding the words, all of them in the practice set.
+void makeWordFile(const QString& path, const std::vector<WordRecord>& words);
+
+WordRecord word(int group, int key, int level = 0, int times = 0);
+
+// Everything that tells whether a file was written: its bytes, its time and the side
+// files SQLite would leave next to it.
+struct Snapshot {
+    QByteArray bytes;
+    QDateTime modified;
+    QStringList folder;
+    bool operator==(const Snapshot&) const = default;
+};
+Snapshot snapshot(const QString& path);
+
+// Another program's write lock on the file (BEGIN EXCLUSIVE) for the life of the object
+// or until release().
+class ExclusiveLock {
+public:
+    explicit ExclusiveLock(const QString& path);
+    ~ExclusiveLock();
+    ExclusiveLock(const ExclusiveLock&) = delete;
+    ExclusiveLock& operator=(const ExclusiveLock&) = delete;
+    void release();
+
+private:
+    sqlite3* db_ = nullptr;
+};
+
+// Answers questions in order (No when none is left), running an action before each
+// answer, and records every text shown.
+class ScriptedDialogs : public UserDialogs {
+public:
+    struct Answer {
+        bool yes;
+        std::function<void()> before{};
+    };
+    std::deque<Answer> answers;
+    QStringList questions;
+    QStringList messages;
+
+    void inform(const QString& text, Icon) override { messages << text; }
+    bool askYesNo(const QString& text, Icon) override;
+    QString chooseDataFile(const QString&) override { return {}; }
+    QString choosePdfFile(const QString&) override { return {}; }
+    std::optional<QColor> chooseColour(const QColor&) override { return std::nullopt; }
+};
+
+} // namespace craftedfile

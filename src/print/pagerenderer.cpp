@@ -64,7 +64,7 @@ PageRenderer::PageRenderer(QPainter& printer, float scale)
 
 bool PageRenderer::draw(const LayoutForm& form) {
     printer_.save();
-    printCaption({});
+    printCaption({}, 0);
     printer_.setFont(font_);
     printer_.setPen(Qt::black);
     bool ok = true;
@@ -97,7 +97,12 @@ bool PageRenderer::drawLabel(const FormLabel& label) {
         currentY_ = y;
     else if (!bearError())
         return false;
-    printCaption(label.caption);
+    // A caption wider than its label starts at the label's left edge and is condensed to
+    // its width (see printCaption), whatever the alignment.
+    const qreal room = label.width * scale_;
+    if (metrics_.horizontalAdvance(label.caption) > room)
+        currentX_ = label.left * scale_;
+    printCaption(label.caption, room);
     return true;
 }
 
@@ -171,10 +176,21 @@ bool PageRenderer::setDrawing(int borderWidth, int borderStyle) {
 }
 
 // Text is printed with its top at the current position, on one line, neither wrapped
-// nor cut; like a new line, it sends the current position back to the left edge.
-void PageRenderer::printCaption(const QString& caption) {
-    if (!caption.isEmpty())
-        printer_.drawText(QPointF(currentX_, currentY_ + metrics_.ascent()), caption);
+// nor cut; like a new line, it sends the current position back to the left edge. Text
+// wider than room is condensed to it: a long Japanese meaning would otherwise run over
+// the next card and off the paper, and the learner would lose its end.
+void PageRenderer::printCaption(const QString& caption, qreal room) {
+    const QPointF origin(currentX_, currentY_ + metrics_.ascent());
+    const qreal advance = caption.isEmpty() ? 0 : metrics_.horizontalAdvance(caption);
+    if (room > 0 && advance > room) {
+        printer_.save();
+        printer_.translate(origin);
+        printer_.scale(room / advance, 1);
+        printer_.drawText(QPointF(0, 0), caption);
+        printer_.restore();
+    } else if (!caption.isEmpty()) {
+        printer_.drawText(origin, caption);
+    }
     currentX_ = 0;
 }
 

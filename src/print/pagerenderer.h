@@ -39,7 +39,7 @@ private:
     bool setFontSize(float points);
     bool setCurrentX(const FormLabel& label);
     bool setDrawing(int borderWidth, int borderStyle);
-    void printCaption(const QString& caption);
+    void printCaption(const QString& caption, qreal room);
     // Counts a failed step; true while drawing may go on.
     bool bearError();
 

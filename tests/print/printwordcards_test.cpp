@@ -97,8 +97,8 @@ TEST_F(PrintWordCardsTest, EmptyRowsOfTheLastPageKeepTheirBoxesAndRules) {
     EXPECT_FALSE(dark(1500, 300 + lastRow)) << "no word in an empty row";
 }
 
-// The small fixture's long words and meanings, placed where the layout puts them. Text
-// beyond the paper's edge (the ends of long Japanese meanings) is not in the PDF's text.
+// The small fixture's long words and meanings, placed where the layout puts them; a line
+// wider than its label is condensed into it, so nothing runs off the paper.
 TEST_F(PrintWordCardsTest, SplitsLongWordsAndMeaningsOverTwoLines) {
     ASSERT_EQ(printGroups(wordfiles::smallFixtureRows(), {2}), Outcome::Printed);
     const auto words = pdfreader::words(pdf);
@@ -124,6 +124,10 @@ TEST_F(PrintWordCardsTest, SplitsLongWordsAndMeaningsOverTwoLines) {
     EXPECT_NEAR(at(QStringLiteral("say!")).second, pagePoints(180), 1.5); // W60: one line
     EXPECT_NEAR(at(QStringLiteral("feelings")).second, pagePoints(300 + 420 * 3), 1.5);
     EXPECT_EQ(at(QStringLiteral("views")).first, -1) << "W200 ends at character 150";
+    EXPECT_TRUE(pdfreader::layoutText(pdf, 1).contains(QStringLiteral("責任を負う")))
+        << "the end of a long meaning's first line is on the paper";
+    for (const auto& word : words)
+        EXPECT_LT(word.x, pagePoints(3480 + 2655)) << word.text.toStdString();
     // Meanings: 63 characters put the last one on the second line, 62 keep one line.
     expectAt(QStringLiteral("）"), 3480, 300 + 420 * 7);
     for (const auto& word : words) {

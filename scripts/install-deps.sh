@@ -8,7 +8,7 @@ packages=(
   build-essential cmake ninja-build pkg-config git
   qt6-base-dev qt6-multimedia-dev libqt6svg6
   libsqlite3-dev mdbtools-dev libglib2.0-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
   fonts-ipafont-gothic fonts-ipafont-mincho
   xvfb xauth imagemagick poppler-utils libx11-dev clang-format strace
 )

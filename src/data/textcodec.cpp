@@ -28,8 +28,9 @@ std::optional<QByteArray> convert(const char* to, const char* from, const QByteA
         char* out = buffer;
         size_t outLeft = sizeof buffer;
         const size_t result = iconv(cd, &in, &inLeft, &out, &outLeft);
+        const int error = errno; // append() may allocate, which may change errno
         output.append(buffer, static_cast<qsizetype>(sizeof buffer - outLeft));
-        if (result != static_cast<size_t>(-1) || errno == E2BIG)
+        if (result != static_cast<size_t>(-1) || error == E2BIG)
             continue;
         if (replacement.isEmpty()) {
             ok = false;

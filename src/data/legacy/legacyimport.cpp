@@ -7,6 +7,7 @@
 #include "legacytable.h"
 
 #include <QFileInfo>
+#include <algorithm>
 #include <cstdio>
 #include <fcntl.h>
 #include <memory>
@@ -15,6 +16,9 @@
 namespace {
 
 constexpr qint64 progressStep = 1000;
+// The row count comes from the file; a damaged one may claim billions of rows, so no more
+// than this is reserved ahead (more than any word file holds).
+constexpr qint64 maxReservedRows = 100000;
 
 // Counts the rows read over both tables for the progress callback.
 class ProgressCounter {
@@ -45,7 +49,7 @@ std::vector<WordRecord> readTable(LegacyTable* table, const QString& name, Legac
     std::vector<WordRecord> records;
     if (!table)
         return records;
-    records.reserve(static_cast<size_t>(table->rowCount()));
+    records.reserve(static_cast<size_t>(std::clamp<qint64>(table->rowCount(), 0, maxReservedRows)));
     check.beginTable(name);
     table->forEachRow([&](const LegacyRow& row) {
         if (auto record = check.take(row))

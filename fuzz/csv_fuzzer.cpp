@@ -1,0 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "fuzzcases.h"
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    FuzzCases::csvWordList(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
+    return 0;
+}

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "appwindows.h"
 
+#include "lazysoundplayer.h"
 #include "manual.h"
 #include "qtdocumentopener.h"
-#include "qtsoundplayer.h"
 #include "qtuserdialogs.h"
 #include "screens/drill/drillscreen.h"
 #include "screens/drill/explainwindow.h"
@@ -33,7 +33,8 @@ AppWindows::AppWindows(Options options, QObject* parent)
     if (!options.dialogs)
         ownDialogs_ = std::make_unique<QtUserDialogs>();
     if (!options.sound)
-        ownSound_ = std::make_unique<QtSoundPlayer>(values_);
+        ownSound_ =
+            std::make_unique<LazySoundPlayer>(values_, LazySoundPlayer::defaultModulePaths());
     if (!options.documents)
         ownDocuments_ = std::make_unique<QtDocumentOpener>();
     dialogs_ = options.dialogs ? options.dialogs : ownDialogs_.get();

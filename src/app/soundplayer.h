@@ -4,7 +4,7 @@
 #include <QString>
 
 // Plays the short OK and NG sounds. A missing file or audio device means silence,
-// never a message or a wait. QtSoundPlayer is the real one.
+// never a message or a wait. QtSoundPlayer is the real one, loaded by LazySoundPlayer.
 class SoundPlayer {
 public:
     virtual ~SoundPlayer() = default;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/appvalues.h"
+#include "app/lazysoundplayer.h"
 #include "app/qtdocumentopener.h"
-#include "app/qtsoundplayer.h"
 #include "app/qtuserdialogs.h"
 #include "support/testfiles.h"
 
@@ -132,8 +132,10 @@ void QtSeamsTest::soundWithoutFileReturnsAtOnce() {
     QTemporaryDir dir;
     AppValues values;
     values.AppFolder = dir.path() + QLatin1Char('/');
-    QtSoundPlayer player(values);
+    LazySoundPlayer player(
+        values, {dir.filePath(QStringLiteral("none.so")), QStringLiteral(VOKU_SOUND_MODULE)});
     player.play(QStringLiteral("ok.wav"));
+    QVERIFY2(player.hasModule(), "the real player is loaded on the first sound");
     // A file that is no sound, perhaps with no audio device: still silence, no wait.
     QFile file(dir.filePath(QStringLiteral("ng.wav")));
     QVERIFY(file.open(QIODevice::WriteOnly));
@@ -141,6 +143,10 @@ void QtSeamsTest::soundWithoutFileReturnsAtOnce() {
     file.close();
     player.play(QStringLiteral("ng.wav"));
     player.play(QStringLiteral("ng.wav"));
+
+    LazySoundPlayer withoutModule(values, {dir.filePath(QStringLiteral("none.so"))});
+    withoutModule.play(QStringLiteral("ng.wav"));
+    QVERIFY(!withoutModule.hasModule());
 }
 
 void QtSeamsTest::documentThatDoesNotExistIsNotOpened() {

@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "lazysoundplayer.h"
+
+#include <QCoreApplication>
+#include <QLibrary>
+
+namespace {
+
+using Factory = SoundPlayer* (*)(const AppValues*);
+
+} // namespace
+
+LazySoundPlayer::LazySoundPlayer(const AppValues& values, QStringList modulePaths)
+    : values_(values)
+    , modulePaths_(std::move(modulePaths)) {}
+
+LazySoundPlayer::~LazySoundPlayer() = default;
+
+void LazySoundPlayer::play(const QString& fileName) {
+    if (!tried_) {
+        tried_ = true;
+        for (const QString& path : std::as_const(modulePaths_)) {
+            // The module stays loaded for the rest of the run (QLibrary does not unload it).
+            QLibrary module(path);
+            if (const auto create =
+                    reinterpret_cast<Factory>(module.resolve("vokuCreateSoundPlayer"))) {
+                player_.reset(create(&values_));
+                break;
+            }
+        }
+    }
+    if (player_)
+        player_->play(fileName);
+}
+
+QStringList LazySoundPlayer::defaultModulePaths() {
+    return {QCoreApplication::applicationDirPath() + QStringLiteral("/libvoku_sound.so"),
+            QStringLiteral(VOKU_INSTALLED_LIB_DIR "/libvoku_sound.so")};
+}

@@ -26,7 +26,8 @@ struct AppValues {
     qint16 NoSound = 0;       // non-zero: no OK/NG sounds
     qint16 NoExplainOnNg = 0; // non-zero: NG does not open the explanation window
 
-    LevelCounts levelCounts{}; // the practice set's counts, handed from the main screen to the drill
+    LevelCounts
+        levelCounts{}; // the practice set's counts, handed from the main screen to the drill
 
     bool hasDataFile() const { return NoDataFile == 0; }
 };

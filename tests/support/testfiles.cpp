@@ -7,13 +7,11 @@
 
 namespace testfiles {
 
-QString fixture(const QString& relativePath)
-{
+QString fixture(const QString& relativePath) {
     return QDir::cleanPath(QStringLiteral(VOKU_FIXTURES_DIR) + QLatin1Char('/') + relativePath);
 }
 
-QString copyFixture(const QString& relativePath, const QString& dir)
-{
+QString copyFixture(const QString& relativePath, const QString& dir) {
     const QString source = fixture(relativePath);
     const QString target = dir + QLatin1Char('/') + QFileInfo(source).fileName();
     QFile::remove(target);
@@ -24,16 +22,14 @@ QString copyFixture(const QString& relativePath, const QString& dir)
     return target;
 }
 
-QByteArray readAll(const QString& path)
-{
+QByteArray readAll(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return file.readAll();
 }
 
-bool writeAll(const QString& path, const QByteArray& bytes)
-{
+bool writeAll(const QString& path, const QByteArray& bytes) {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
@@ -42,21 +38,18 @@ bool writeAll(const QString& path, const QByteArray& bytes)
 
 TempHome::TempHome()
     : oldHome_(qgetenv("HOME"))
-    , oldConfig_(qgetenv("XDG_CONFIG_HOME"))
-{
+    , oldConfig_(qgetenv("XDG_CONFIG_HOME")) {
     qputenv("HOME", dir_.path().toLocal8Bit());
     qputenv("XDG_CONFIG_HOME", (dir_.path() + QStringLiteral("/.config")).toLocal8Bit());
     QDir(dir_.path()).mkpath(QStringLiteral("Documents"));
 }
 
-TempHome::~TempHome()
-{
+TempHome::~TempHome() {
     qputenv("HOME", oldHome_);
     qputenv("XDG_CONFIG_HOME", oldConfig_);
 }
 
-QString TempHome::documentsFolder() const
-{
+QString TempHome::documentsFolder() const {
     return dir_.path() + QStringLiteral("/Documents/");
 }
 

@@ -116,12 +116,11 @@ TEST_P(OutOfRangeValueTest, IsRefusedAsInvalid) {
     EXPECT_EQ(refusal(path()), StoreError::Kind::Invalid);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Values, OutOfRangeValueTest,
-    ::testing::Values("UPDATE word SET level = 9, times = 1 WHERE key = 1",
-                      "UPDATE word SET \"group\" = 0 WHERE key = 1",
-                      "UPDATE word SET \"group\" = 5000 WHERE key = 2",
-                      "UPDATE word SET times = -1 WHERE key = 2"));
+INSTANTIATE_TEST_SUITE_P(Values, OutOfRangeValueTest,
+                         ::testing::Values("UPDATE word SET level = 9, times = 1 WHERE key = 1",
+                                           "UPDATE word SET \"group\" = 0 WHERE key = 1",
+                                           "UPDATE word SET \"group\" = 5000 WHERE key = 2",
+                                           "UPDATE word SET times = -1 WHERE key = 2"));
 
 // A file of ours with things added by another program: a trigger that would undo every
 // grade, an extra table, and a summary view that lies.

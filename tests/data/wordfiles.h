@@ -9,8 +9,6 @@
 // Word rows for store tests.
 namespace wordfiles {
 
-WordRecord word(int group, int key, int level = 0, int times = 0, const QString& text = {});
-
 // The 36 words of the small fixture files, read from their CSV dump.
 std::vector<WordRecord> smallFixtureWords();
 

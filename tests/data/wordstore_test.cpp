@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/wordstore.h"
 #include "support/testfiles.h"
+#include "support/testwords.h"
 #include "wordfiles.h"
 
 #include <QFile>
@@ -8,7 +9,7 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
-using wordfiles::word;
+using testwords::word;
 
 namespace {
 
@@ -50,7 +51,8 @@ protected:
 };
 
 TEST_F(WordStoreTest, KeepsNullsEmptyTextsAndRareCharactersThroughReopening) {
-    WordRecord rare = word(30, 2, 0, 0, QStringLiteral("Yoshinoya (𠮷野家)"));
+    WordRecord rare = word(30, 2);
+    rare.word = QStringLiteral("Yoshinoya (𠮷野家)");
     rare.meaning = QString(QStringLiteral(""));
     rare.text6 = QStringLiteral("よしのや");
     const auto original = wordfiles::smallFixtureWords();
@@ -190,9 +192,10 @@ TEST_F(WordStoreTest, DamagedFileIsReportedNotCrashedOn) {
     const QString path = pathOf(QStringLiteral("words.vku"));
     {
         std::vector<WordRecord> many;
-        for (int key = 1; key <= 2000; ++key)
-            many.push_back(
-                word(1 + key % 50, key, key % 5, key % 3, QString(200, QLatin1Char('x'))));
+        for (int key = 1; key <= 2000; ++key) {
+            many.push_back(word(1 + key % 50, key, key % 5, key % 3));
+            many.back().word = QString(200, QLatin1Char('x'));
+        }
         makeStore(many);
     }
     QByteArray bytes = testfiles::readAll(path);

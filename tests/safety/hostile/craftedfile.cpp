@@ -70,17 +70,6 @@ void makeWordFile(const QString& path, const std::vector<WordRecord>& words) {
     store.buildPracticeSet({groups.begin(), groups.end()});
 }
 
-WordRecord word(int group, int key, int level, int times) {
-    WordRecord record;
-    record.group = group;
-    record.key = key;
-    record.level = level;
-    record.times = times;
-    record.word = QStringLiteral("w%1-%2").arg(group).arg(key);
-    record.meaning = QStringLiteral("意味%1-%2").arg(group).arg(key);
-    return record;
-}
-
 Snapshot snapshot(const QString& path) {
     const QFileInfo info(path);
     return {testfiles::readAll(path), info.lastModified(),

@@ -3,6 +3,7 @@
 
 #include "app/userdialogs.h"
 #include "data/wordrecord.h"
+#include "support/testwords.h"
 
 #include <QDateTime>
 #include <QStringList>
@@ -28,7 +29,7 @@ void makeWithTables(const QString& path, const QString& tablesSql);
 // A proper word file holding the words, all of them in the practice set.
 void makeWordFile(const QString& path, const std::vector<WordRecord>& words);
 
-WordRecord word(int group, int key, int level = 0, int times = 0);
+using testwords::word;
 
 // Everything that tells whether a file was written: its bytes, its time and the side
 // files SQLite would leave next to it.

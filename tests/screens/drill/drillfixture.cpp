@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drillfixture.h"
 
+#include "support/testwords.h"
+
 #include <QFile>
 #include <set>
 #include <sqlite3.h>
@@ -16,13 +18,7 @@ QStringList RecordingDialogs::texts() const {
 }
 
 WordRecord word(int group, int key, int level, int times, const QString& text6) {
-    WordRecord record;
-    record.group = group;
-    record.key = key;
-    record.level = level;
-    record.times = times;
-    record.word = QStringLiteral("w%1-%2").arg(group).arg(key);
-    record.meaning = QStringLiteral("意味%1-%2").arg(group).arg(key);
+    WordRecord record = testwords::word(group, key, level, times);
     record.text1 = QStringLiteral("説明1");
     record.text5 = QStringLiteral("説明5");
     if (!text6.isEmpty())

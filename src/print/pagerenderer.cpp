@@ -50,7 +50,10 @@ bool PageRenderer::DrawFormOnPrinter(QPainter& printer, const LayoutForm& form, 
 
 QFont PageRenderer::minchoFont() {
     QFont font;
-    font.setFamilies({QStringLiteral("IPAMincho"), QStringLiteral("Noto Serif CJK JP")});
+    // Noto covers the CJK characters beyond the BMP (𠮷); Symbola draws emoji in outline,
+    // where a colour emoji font would embed into the PDF but draw nothing.
+    font.setFamilies({QStringLiteral("IPAMincho"), QStringLiteral("Noto Serif CJK JP"),
+                      QStringLiteral("Symbola")});
     font.setStyleHint(QFont::Serif);
     font.setKerning(false);
     return font;

@@ -8,6 +8,7 @@
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QSaveFile>
+#include <algorithm>
 
 namespace {
 
@@ -22,14 +23,31 @@ constexpr qreal PdfMarginMm = 5;
 const char* const CardLabels[] = {"LB_word1",    "LB_word2",    "LB_group", "LB_lank",
                                   "LB_meaning1", "LB_meaning2", "LB_haton"};
 
-// The rest of a word longer than 60 characters goes on the second line; "_" marks the
-// break unless the rest is a lone space, "." or "/".
-bool continues(const QString& word) {
-    if (word.size() <= Word1Length)
-        return false;
-    if (word.size() > Word1Length + 1)
-        return true;
-    const QChar last = word.at(Word1Length);
+// A cut inside a surrogate pair moves one code unit back, so neither line gets half a
+// character.
+qsizetype cutBefore(const QString& text, qsizetype position) {
+    if (position <= 0 || position >= text.size())
+        return std::clamp<qsizetype>(position, 0, text.size());
+    const bool inPair =
+        text.at(position - 1).isHighSurrogate() && text.at(position).isLowSurrogate();
+    return inPair ? position - 1 : position;
+}
+
+struct TwoLines {
+    QString first, second;
+};
+
+TwoLines cutLines(const QString& text, qsizetype firstLength, qsizetype secondLength) {
+    const qsizetype firstEnd = cutBefore(text, firstLength);
+    const qsizetype secondEnd = cutBefore(text, firstEnd + secondLength);
+    return {text.left(firstEnd), text.mid(firstEnd, secondEnd - firstEnd)};
+}
+
+// "_" marks a word that goes on over the line, unless the rest is a lone space, "." or "/".
+bool continues(const QString& rest) {
+    if (rest.size() != 1)
+        return !rest.isEmpty();
+    const QChar last = rest.at(0);
     return last != u' ' && last != u'.' && last != u'/';
 }
 
@@ -105,15 +123,16 @@ void PrintWordCards::SetPageFooter(LayoutForm& form, int page, const QString& ti
 
 // Lengths are counted in UTF-16 code units, as the word data file stores its texts.
 void PrintWordCards::FillCard(LayoutForm& form, int row, const WordRecord& word) {
-    QString word1 = word.word.left(Word1Length);
-    if (continues(word.word))
+    const TwoLines words = cutLines(word.word, Word1Length, Word2Length);
+    QString& word1 = form.label(QStringLiteral("LB_word1"), row).caption;
+    word1 = words.first;
+    if (continues(word.word.mid(words.first.size())))
         word1 += u'_';
-    form.label(QStringLiteral("LB_word1"), row).caption = word1;
-    form.label(QStringLiteral("LB_word2"), row).caption = word.word.mid(Word1Length, Word2Length);
+    form.label(QStringLiteral("LB_word2"), row).caption = words.second;
     if (word.meaning) {
-        form.label(QStringLiteral("LB_meaning1"), row).caption = word.meaning->left(Meaning1Length);
-        form.label(QStringLiteral("LB_meaning2"), row).caption =
-            word.meaning->mid(Meaning1Length, Meaning2Length);
+        const TwoLines meanings = cutLines(*word.meaning, Meaning1Length, Meaning2Length);
+        form.label(QStringLiteral("LB_meaning1"), row).caption = meanings.first;
+        form.label(QStringLiteral("LB_meaning2"), row).caption = meanings.second;
     }
     form.label(QStringLiteral("LB_group"), row).caption = QString::number(word.group);
     form.label(QStringLiteral("LB_lank"), row).caption = printLevelMark(word.level, word.times);

@@ -167,6 +167,31 @@ TEST_F(PrintWordCardsTest, PrintsMarksGroupPageNumberAndEmbedsTheMincho) {
         EXPECT_TRUE(font.contains(QStringLiteral(" yes "))) << "embedded: " << font.toStdString();
 }
 
+// Beyond the BMP: 𠮷 from a CJK face and an emoji from an outline font, both embedded (a
+// colour emoji font embeds but draws nothing). Qt's text layer maps BMP characters only, so
+// the neighbours stand in for them there.
+TEST_F(PrintWordCardsTest, DrawsCharactersBeyondTheBmpFromEmbeddedFonts) {
+    ASSERT_EQ(printGroups({{7,
+                            1,
+                            0,
+                            0,
+                            QStringLiteral("𠮷野家😀"),
+                            QStringLiteral("牛丼"),
+                            {},
+                            {},
+                            {},
+                            {},
+                            {},
+                            {}}},
+                          {7}),
+              Outcome::Printed);
+    const QString fonts = pdfreader::fonts(pdf);
+    EXPECT_TRUE(fonts.contains(QStringLiteral("CJK"))) << fonts.toStdString();
+    EXPECT_TRUE(fonts.contains(QStringLiteral("Symbola"))) << fonts.toStdString();
+    EXPECT_FALSE(fonts.contains(QStringLiteral("Color"))) << fonts.toStdString();
+    EXPECT_TRUE(pdfreader::layoutText(pdf, 1).contains(QStringLiteral("野家")));
+}
+
 TEST_F(PrintWordCardsTest, LeavesNoFileWhenNothingIsPrinted) {
     EXPECT_EQ(printGroups(wordfiles::smallFixtureRows(), {5}), Outcome::NoWords);
     EXPECT_FALSE(QFile::exists(pdf));
@@ -196,13 +221,28 @@ TEST(FillCardTest, CutsAtFixedPositionsInUtf16Units) {
         {"62 ending in .", w60 + "..", {}, w60 + u'_', "..", {}, {}},
         {"200", w60 + QString(90, u'b') + QString(50, u'c'), m62 + QString(80, u'味'), w60 + u'_',
          QString(90, u'b'), m62, QString(70, u'味')},
-        {"surrogate pair",
+        // A cut inside a surrogate pair moves back, on either line.
+        {"pair at 60",
          QString(59, u'a') + QStringLiteral("𠮷"),
          {},
-         QString(59, u'a') + QChar(0xD842) + u'_',
-         QString(QChar(0xDFB7)),
+         QString(59, u'a') + u'_',
+         QStringLiteral("𠮷"),
          {},
          {}},
+        {"pair at 150",
+         w60 + QString(89, u'b') + QStringLiteral("𠮷c"),
+         {},
+         w60 + u'_',
+         QString(89, u'b'),
+         {},
+         {}},
+        {"pairs at 62 and 132",
+         w60,
+         QString(61, u'意') + QStringLiteral("😀") + QString(67, u'味') + QStringLiteral("😀"),
+         w60,
+         {},
+         QString(61, u'意'),
+         QStringLiteral("😀") + QString(67, u'味')},
     };
     for (const auto& c : cases) {
         LayoutForm form = CardLayoutForm::make();

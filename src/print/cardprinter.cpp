@@ -51,6 +51,9 @@ bool CardPrinter::saveAsPdf(const WordStore& store, const std::vector<int>& grou
                         UserDialogs::Icon::Critical);
         return false;
     }
+    if (outcome == PrintWordCards::Outcome::Printed)
+        dialogs_.inform(QStringLiteral("カードをPDFファイルに保存しました。\n") + path,
+                        UserDialogs::Icon::Information);
     return report(outcome);
 }
 

@@ -196,7 +196,7 @@ void MainScreenLogic::printCards(const CardPrinting& print) {
         return;
     auto busy = std::make_unique<BusyCursor>();
     try {
-        showProgress(0);
+        // The bar appears with the first page drawn, not while the printer asks its questions.
         print(*store_, lists_.practiceGroups(), values_.WindowTitle, progressReporter());
     } catch (const StoreError& error) {
         hideProgress();
@@ -236,6 +236,7 @@ void MainScreenLogic::advanceProgress(qint64 done, qint64 total) {
     const qint64 step = std::max<qint64>(1, total / 100);
     if (total != progressMaximum_ || done == total || done < progressValue_ ||
         done - progressValue_ >= step) {
+        progressVisible_ = true;
         progressMaximum_ = int(total);
         progressValue_ = int(done);
         emit progressChanged();

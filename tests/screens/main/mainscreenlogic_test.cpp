@@ -107,6 +107,18 @@ TEST(MainScreenLogic, ProgressEndsAtTheWordCountAndIsHidden) {
     EXPECT_FALSE(t.logic.progressVisible());
     EXPECT_LE(redraws, 110);
     EXPECT_EQ(t.values.levelCounts, (LevelCounts{0, 1200, 0, 0, 0, 0}));
+
+    // Printing shows the bar only once pages are drawn, not while the printer asks.
+    std::vector<bool> shownWhilePrinting;
+    t.dialogs.answers = {true};
+    t.logic.printCards([&](auto&&, auto&&, auto&&, const WordStore::Progress& progress) {
+        shownWhilePrinting.push_back(t.logic.progressVisible());
+        progress(1, 1200);
+        shownWhilePrinting.push_back(t.logic.progressVisible());
+        return true;
+    });
+    EXPECT_EQ(shownWhilePrinting, (std::vector<bool>{false, true}));
+    EXPECT_FALSE(t.logic.progressVisible());
 }
 
 TEST(MainScreenLogic, AReadOnlyFileRefusesThePracticeSetButTheProgramGoesOn) {

@@ -4,6 +4,7 @@
 #include "app/colournumber.h"
 #include "drillview.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 
@@ -56,6 +57,17 @@ void apply(QPushButton* button, const ControlView& view) {
     setColour(button, QPalette::Button, view.colour);
     button->setEnabled(view.enabled);
     button->setVisible(view.visible);
+}
+
+void keepCaptionReadable(QPushButton* button, bool readable) {
+    QPalette palette = button->palette();
+    const QColor caption =
+        readable ? palette.color(QPalette::Active, QPalette::ButtonText)
+                 : QGuiApplication::palette().color(QPalette::Disabled, QPalette::ButtonText);
+    if (palette.color(QPalette::Disabled, QPalette::ButtonText) == caption)
+        return;
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, caption);
+    button->setPalette(palette);
 }
 
 } // namespace DrillForm

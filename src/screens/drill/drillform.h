@@ -26,5 +26,8 @@ void setBackground(QWidget* widget, const QString& colourNumber);
 
 void apply(QLabel* label, const ControlView& view);
 void apply(QPushButton* button, const ControlView& view);
+// A disabled button that stands out (the rank being practised) keeps its caption in the
+// enabled colour: the pale disabled text is unreadable on red.
+void keepCaptionReadable(QPushButton* button, bool readable);
 
 } // namespace DrillForm

@@ -52,6 +52,7 @@ void DrillLogic::load() {
     view_.hint = HintChooseRank;
     rankBar_.load(app_.levelCounts);
     emit viewChanged();
+    focusFirstOpenRank();
 }
 
 void DrillLogic::activate() {
@@ -354,6 +355,7 @@ void DrillLogic::endRank() {
         view_.hint = HintChooseRank;
         clearCards();
         emit viewChanged();
+        focusFirstOpenRank();
         return;
     }
     view_.hint = QStringLiteral("グループの終了!");
@@ -373,6 +375,7 @@ void DrillLogic::abandonRank(const StoreError& error) {
     emit viewChanged();
     dialogs_.inform(QStringLiteral("単語データを読み込めませんでした。\n") + error.message(),
                     UserDialogs::Icon::Exclamation);
+    focusFirstOpenRank();
 }
 
 void DrillLogic::command1Click() {
@@ -403,9 +406,6 @@ void DrillLogic::keyPressed(Key key) {
     case Key::Turn:
         if (isOnPage(selected_))
             wordClick(selected_);
-        break;
-    case Key::Ok:
-        okClick(selected_);
         break;
     case Key::Ng:
         ngClick(selected_);
@@ -523,6 +523,13 @@ void DrillLogic::runPendingGrade() {
     }
     values_.PendingGrade = 0;
     runningPending_ = false;
+}
+
+// With no card on the screen Enter must choose a rank, never leave the drill.
+void DrillLogic::focusFirstOpenRank() {
+    const int rank = rankBar_.firstOpen();
+    if (rank >= 0)
+        setFocus(Focus::Target::Rank, rank);
 }
 
 void DrillLogic::setFocus(Focus::Target target, int slot) {

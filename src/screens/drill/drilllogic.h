@@ -23,12 +23,12 @@ class WordStore;
 class DrillLogic : public QObject {
     Q_OBJECT
 public:
-    enum class Key { Left, Right, Up, Down, Turn, Ok, Ng, Explain, Undo };
+    enum class Key { Left, Right, Up, Down, Turn, Ng, Explain, Undo };
 
     struct Focus {
-        enum class Target { None, CardOk, Next };
+        enum class Target { None, CardOk, Next, Rank };
         Target target = Target::None;
-        int slot = 0;
+        int slot = 0; // the card, or the rank for Target::Rank
         bool operator==(const Focus&) const = default;
     };
 
@@ -94,6 +94,7 @@ private:
     bool explainedCardIsOnPage() const;
     void runPendingGrade();
     void setFocus(Focus::Target target, int slot = 0);
+    void focusFirstOpenRank();
     void failWith(const QString& handler);
     void moveSelection(Key key);
 

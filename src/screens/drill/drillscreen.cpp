@@ -6,6 +6,7 @@
 #include "drillform.h"
 #include "drilllogic.h"
 #include "explainwindow.h"
+#include "rankbar.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -35,8 +36,8 @@ const std::array<Column, 2> Columns{Column{57, 105, 1440, 2280, 3480},
                                     Column{5590, 5655, 6975, 7815, 9015}};
 
 const QString KeyHelp =
-    QStringLiteral("キー操作: 1〜9, 0 カードを選ぶ　←→↑↓ カードを移る　Space 意味と単語\n"
-                   "Enter OK　N NG　E 説明　Ctrl+Z 1つ戻る　次へでは Enter で次のページ");
+    QStringLiteral("キー操作: 1〜9, 0 カードを選ぶ　←→↑↓ カードを移る　T 意味と単語\n"
+                   "Enter・Space 選んだボタンを押す　N NG　E 説明　Ctrl+Z 1つ戻る");
 
 template <typename Control>
 Control* named(QWidget* area, const QString& name, const QRect& geometry) {
@@ -123,7 +124,7 @@ void DrillScreen::buildControls(QWidget* area) {
                    twips(4545, 3540, 1995, 495));
     next_->setToolTip(QStringLiteral("次へ（Enter）"));
 
-    // Enter clicks the focused button (the card buttons take Enter as OK instead).
+    // Enter, like Space, presses the focused button.
     for (QPushButton* control : area->findChildren<QPushButton*>())
         control->setAutoDefault(true);
     for (QWidget* control : area->findChildren<QWidget*>())
@@ -163,7 +164,7 @@ void DrillScreen::buildCard(QWidget* area, int slot) {
     card.hatuon =
         label(area, indexed("LB_hatuon", slot), twips(column.hatuon, top + 360, 5400, 195));
     for (QLabel* face : {card.word, card.hatuon}) {
-        face->setToolTip(QStringLiteral("クリック（Space）で意味と単語を切り替えます\n"
+        face->setToolTip(QStringLiteral("クリック（T）で意味と単語を切り替えます\n"
                                         "右クリック（E）で説明を表示します"));
     }
 
@@ -222,6 +223,7 @@ void DrillScreen::render() {
     hint_->setText(view.hint);
     for (int i = 0; i < LevelClass::Count; ++i) {
         DrillForm::apply(rankButtons_[i], view.rankButtons[i]);
+        DrillForm::keepCaptionReadable(rankButtons_[i], RankBar::isPractised(view.rankButtons[i]));
         DrillForm::apply(rankCounts_[i], view.rankCounts[i]);
     }
     for (int s = 0; s < DrillValues::Slots; ++s) {
@@ -240,6 +242,8 @@ void DrillScreen::moveFocus() {
         cards_[focus.slot].ok->setFocus();
     else if (focus.target == DrillLogic::Focus::Target::Next)
         next_->setFocus();
+    else if (focus.target == DrillLogic::Focus::Target::Rank)
+        rankButtons_[focus.slot]->setFocus();
 }
 
 void DrillScreen::showExplanation() {
@@ -264,7 +268,7 @@ int DrillScreen::cardOf(QObject* control) const {
 bool DrillScreen::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::KeyPress:
-        return forwardKey(watched, static_cast<QKeyEvent*>(event));
+        return forwardKey(static_cast<QKeyEvent*>(event));
     case QEvent::MouseButtonRelease:
         forwardMouse(watched, static_cast<QMouseEvent*>(event));
         break;
@@ -277,7 +281,7 @@ bool DrillScreen::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-bool DrillScreen::forwardKey(QObject* watched, const QKeyEvent* key) {
+bool DrillScreen::forwardKey(const QKeyEvent* key) {
     using Key = DrillLogic::Key;
     const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
     if (key->key() == Qt::Key_Z && modifiers == Qt::ControlModifier) {
@@ -286,7 +290,6 @@ bool DrillScreen::forwardKey(QObject* watched, const QKeyEvent* key) {
     }
     if (modifiers != Qt::NoModifier)
         return false;
-    const bool onCard = cardOf(watched) >= 0;
     switch (key->key()) {
     case Qt::Key_Left:
         logic_->keyPressed(Key::Left);
@@ -306,16 +309,10 @@ bool DrillScreen::forwardKey(QObject* watched, const QKeyEvent* key) {
     case Qt::Key_E:
         logic_->keyPressed(Key::Explain);
         return true;
-    // Space and Enter keep their usual meaning on the other buttons (次へ, the ranks).
-    case Qt::Key_Space:
-        if (onCard)
-            logic_->keyPressed(Key::Turn);
-        return onCard;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (onCard)
-            logic_->keyPressed(Key::Ok);
-        return onCard;
+    // Space and Enter are left to the focused button: Enter on NG must not grade OK.
+    case Qt::Key_T:
+        logic_->keyPressed(Key::Turn);
+        return true;
     default:
         break;
     }

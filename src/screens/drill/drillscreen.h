@@ -23,9 +23,9 @@ struct AppValues;
 // the store it is given. It draws DrillLogic's state and forwards every event to it, and
 // closes itself (being deleted) when the learner goes back to the main screen.
 //
-// Keys: 1-9 and 0 choose card 1-10, the arrows move between cards, Space turns the chosen
-// card, Enter grades it OK, N grades it NG, E opens its explanation, Ctrl+Z is 1つ戻る,
-// and Enter on 次へ goes on.
+// Keys: 1-9 and 0 choose card 1-10, the arrows move between cards, T turns the chosen card,
+// N grades it NG, E opens its explanation, Ctrl+Z is 1つ戻る; Enter and Space press the
+// focused button (the chosen card's OK, 次へ, a rank).
 class DrillScreen : public QMainWindow {
     Q_OBJECT
 public:
@@ -72,7 +72,7 @@ private:
     void moveFocus();
     void showExplanation();
     int cardOf(QObject* control) const;
-    bool forwardKey(QObject* watched, const QKeyEvent* key);
+    bool forwardKey(const QKeyEvent* key);
     void forwardMouse(QObject* watched, const QMouseEvent* mouse);
 
     WordStore store_;

@@ -40,6 +40,15 @@ bool RankBar::canStart(int rank) const {
            view_.rankButtons[rank].enabled;
 }
 
+int RankBar::firstOpen() const {
+    // "Never checked" sits left of the levels.
+    for (int rank : {LevelClass::Never, 0, 1, 2, 3, 4}) {
+        if (canStart(rank))
+            return rank;
+    }
+    return -1;
+}
+
 void RankBar::start(int rank) {
     view_.rankButtons[rank].colour = RankActiveColour;
     values_.CurrentRank = static_cast<qint16>(rank);
@@ -47,6 +56,10 @@ void RankBar::start(int rank) {
         if (button.visible)
             button.enabled = false;
     }
+}
+
+bool RankBar::isPractised(const ControlView& button) {
+    return button.colour == RankActiveColour;
 }
 
 void RankBar::countPassed() {

@@ -520,7 +520,7 @@ TEST_F(DrillLogicTest, KeysChooseTurnAndGradeCards) {
     EXPECT_EQ(drill().selectedCard(), 9);
     drill().keyPressed(DrillLogic::Key::Turn);
     EXPECT_EQ(card(9).word.text, QStringLiteral("意味1-10"));
-    drill().keyPressed(DrillLogic::Key::Ok);
+    drill().okClick(drill().selectedCard());
     EXPECT_FALSE(card(9).ok.visible);
     EXPECT_EQ(drill().selectedCard(), 0) << "the selection moves on to a card left";
 

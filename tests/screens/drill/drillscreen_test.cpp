@@ -23,6 +23,8 @@ private slots:
     void practisesARankToItsEndWithMouseAndKeys();
     void explanationWindowClosedFromItsFrameReleasesTheBackButton();
     void leavingAndMenusAskTheProgram();
+    void enterAndSpacePressTheFocusedButton_data();
+    void enterAndSpacePressTheFocusedButton();
 
 private:
     void openDrill(const std::vector<WordRecord>& rows);
@@ -115,9 +117,18 @@ void DrillScreenTest::practisesARankToItsEndWithMouseAndKeys() {
     auto* undo = control<QPushButton>(QStringLiteral("BT_undo"));
     auto* next = control<QPushButton>(QStringLiteral("BT_next"));
     auto* back = control<QPushButton>(QStringLiteral("Command1"));
+    auto* practised = control<QPushButton>("BT_level", 5);
+    // Enter must choose a rank, not leave the drill.
+    QCOMPARE(screen_->focusWidget(), practised);
 
-    QTest::mouseClick(control<QPushButton>("BT_level", 5), Qt::LeftButton);
+    QTest::mouseClick(practised, Qt::LeftButton);
     QVERIFY(control<QLabel>("LB_hatuon", 0)->isVisible());
+    const auto caption = [](QPushButton* b, QPalette::ColorGroup group) {
+        return b->palette().color(group, QPalette::ButtonText);
+    };
+    QCOMPARE(caption(practised, QPalette::Disabled), caption(practised, QPalette::Active));
+    auto* waiting = control<QPushButton>("BT_level", 2);
+    QVERIFY(caption(waiting, QPalette::Disabled) != caption(waiting, QPalette::Active));
     clickCard("LB_word", 0);
     QCOMPARE(control<QLabel>("LB_word", 0)->text(), QStringLiteral("意味1-1"));
     clickCard("LB_word", 0);
@@ -174,7 +185,7 @@ void DrillScreenTest::practisesARankToItsEndWithMouseAndKeys() {
     key(Qt::Key_Z, Qt::ControlModifier);
     QVERIFY(control<QLabel>("LB_word", 5)->isVisible());
     key(Qt::Key_6);
-    key(Qt::Key_Space);
+    key(Qt::Key_T);
     QCOMPARE(control<QLabel>("LB_word", 5)->text(), QStringLiteral("意味1-6"));
     key(Qt::Key_Return);
 
@@ -199,6 +210,8 @@ void DrillScreenTest::practisesARankToItsEndWithMouseAndKeys() {
              QStringList{QStringLiteral("選択されたランクの練習が終了しました。")});
     QVERIFY(control<QPushButton>("BT_level", 2)->isEnabled());
     QVERIFY(!control<QPushButton>("BT_level", 5)->isEnabled());
+    QCOMPARE(screen_->focusWidget(), waiting);
+    QVERIFY(caption(practised, QPalette::Disabled) != caption(practised, QPalette::Active));
 
     const std::vector<std::pair<int, int>> expected{{0, 1}, {4, 1}, {4, 1}, {0, 1}, {4, 1}, {0, 1},
                                                     {4, 1}, {0, 1}, {0, 1}, {0, 1}, {0, 1}, {4, 1}};
@@ -241,6 +254,33 @@ void DrillScreenTest::leavingAndMenusAskTheProgram() {
     QTest::mouseClick(control<QPushButton>(QStringLiteral("Command1")), Qt::LeftButton);
     QCOMPARE(back.count(), 1);
     QTRY_VERIFY(!screen_);
+}
+
+void DrillScreenTest::enterAndSpacePressTheFocusedButton_data() {
+    QTest::addColumn<QString>("focused");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("Enter on OK") << "BT_OK_1" << int(Qt::Key_Return) << "OK";
+    QTest::newRow("Enter on NG") << "BT_ng_1" << int(Qt::Key_Return) << "NG";
+    QTest::newRow("Space on OK") << "BT_OK_1" << int(Qt::Key_Space) << "OK";
+    QTest::newRow("Space on NG") << "BT_ng_1" << int(Qt::Key_Space) << "NG";
+    QTest::newRow("T on OK") << "BT_OK_1" << int(Qt::Key_T) << "turned";
+    QTest::newRow("N on OK") << "BT_OK_1" << int(Qt::Key_N) << "NG";
+}
+
+void DrillScreenTest::enterAndSpacePressTheFocusedButton() {
+    QFETCH(QString, focused);
+    QFETCH(int, key);
+    openDrill(words(1, 3));
+    QTest::mouseClick(control<QPushButton>("BT_level", 5), Qt::LeftButton);
+    control<QPushButton>(focused)->setFocus();
+    this->key(key);
+    const auto* word = control<QLabel>("LB_word", 1);
+    const QString outcome = !word->isVisible()                          ? QStringLiteral("OK")
+                            : explainWindow()                           ? QStringLiteral("NG")
+                            : word->text() == QStringLiteral("意味1-2") ? QStringLiteral("turned")
+                                                                        : QString();
+    QTEST(outcome, "expected");
 }
 
 QTEST_MAIN(DrillScreenTest)

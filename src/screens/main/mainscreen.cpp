@@ -127,6 +127,8 @@ void MainScreen::buildControls(QWidget* area) {
         auto* control = new QPushButton(text, area);
         control->setObjectName(QLatin1String(name));
         control->setGeometry(geometry);
+        // Enter presses the focused button, as in the drill (Qt does so only in dialogs).
+        control->setAutoDefault(true);
         connect(control, &QPushButton::clicked, this, handler);
         buttons_.append(control);
     };

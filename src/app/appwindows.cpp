@@ -122,8 +122,17 @@ void AppWindows::showDrill() {
     drill->show();
 }
 
+// One word list: choosing it again brings it forward, unless it shows a file no longer current.
 void AppWindows::showWordList() {
-    (new WordListWindow(values_, *dialogs_))->show();
+    if (wordList_ && wordListFile_ != values_.DataFilePath) {
+        wordList_->close();
+        wordList_ = nullptr;
+    }
+    if (!wordList_) {
+        wordList_ = new WordListWindow(values_, *dialogs_);
+        wordListFile_ = values_.DataFilePath;
+    }
+    raise(wordList_);
 }
 
 void AppWindows::showDataFileChooser() {

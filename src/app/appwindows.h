@@ -81,6 +81,8 @@ private:
     QPointer<QWidget> drillScreen_;
     QPointer<QWidget> displaySettings_;
     QPointer<QWidget> about_;
+    QPointer<QWidget> wordList_;
+    QString wordListFile_;
     bool quitting_ = false;
     bool activationWaiting_ = false;
 };

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
 #include <QShortcut>
@@ -58,7 +59,10 @@ void DataFileChooserWindow::buildControls() {
     layout->addLayout(buttons);
 
     connect(open_, &QPushButton::clicked, this, &DataFileChooserWindow::openSelected);
-    connect(list_, &QListWidget::itemActivated, this, &DataFileChooserWindow::openSelected);
+    // Double click and Enter on a file act as 開く. Named rather than left to itemActivated,
+    // whose meaning follows the desktop's single-click setting.
+    connect(list_, &QListWidget::itemDoubleClicked, this, &DataFileChooserWindow::openSelected);
+    list_->installEventFilter(this);
     connect(cancel_, &QPushButton::clicked, &logic_, &DataFileChooserLogic::cancel);
     connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, &logic_,
             &DataFileChooserLogic::cancel);
@@ -67,6 +71,17 @@ void DataFileChooserWindow::buildControls() {
 void DataFileChooserWindow::openSelected() {
     const QModelIndexList selected = list_->selectionModel()->selectedIndexes();
     logic_.open(selected.isEmpty() ? -1 : selected.first().row());
+}
+
+bool DataFileChooserWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == list_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            openSelected();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void DataFileChooserWindow::renderConverting(bool converting) {

@@ -25,6 +25,7 @@ class ToolsWindowsTest : public QObject {
 private slots:
     void init();
     void cleanup();
+    void chooserOpensTheSelectedFile_data();
     void chooserOpensTheSelectedFile();
     void chooserCancelShowsTheMainScreen();
     void displaySettingsOkAndCancel();
@@ -65,7 +66,14 @@ void ToolsWindowsTest::cleanup() {
     home_.reset();
 }
 
+void ToolsWindowsTest::chooserOpensTheSelectedFile_data() {
+    QTest::addColumn<QString>("how");
+    for (const char* how : {"開く", "double click", "Enter"})
+        QTest::newRow(how) << QString::fromUtf8(how);
+}
+
 void ToolsWindowsTest::chooserOpensTheSelectedFile() {
+    QFETCH(QString, how);
     QPointer<DataFileChooserWindow> window = new DataFileChooserWindow(values_, dialogs_);
     QSignalSpy shown(window.data(), &DataFileChooserWindow::mainScreenRequested);
     window->show();
@@ -78,8 +86,19 @@ void ToolsWindowsTest::chooserOpensTheSelectedFile() {
     QTest::mouseClick(child<QPushButton>(window, "Bt_Open"), Qt::LeftButton);
     QCOMPARE(dialogs_.messages.size(), 1);
     QVERIFY(window->isVisible());
-    list->setCurrentItem(list->findItems(QStringLiteral("b.vku"), Qt::MatchExactly).first());
-    QTest::mouseClick(child<QPushButton>(window, "Bt_Open"), Qt::LeftButton);
+    QListWidgetItem* b = list->findItems(QStringLiteral("b.vku"), Qt::MatchExactly).first();
+    list->setCurrentItem(b);
+    const QPoint onB = list->visualItemRect(b).center();
+    if (how == QStringLiteral("double click")) {
+        // QTest sends the second click's double-click event alone.
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, onB);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, onB);
+    } else if (how == QStringLiteral("Enter")) {
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Return);
+    } else {
+        QTest::mouseClick(child<QPushButton>(window, "Bt_Open"), Qt::LeftButton);
+    }
     QTRY_VERIFY(window.isNull());
     QCOMPARE(shown.count(), 1);
     QCOMPARE(values_.DataFilePath, dataFolder_ + QStringLiteral("b.vku"));

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -117,6 +118,10 @@ TEST(WordsCliTest, BundledSampleHoldsEveryWordOfItsList) {
                                    .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     EXPECT_GE(groups.size(), 10);
     EXPECT_GE(list.count('\n'), 301);
+    // Every pronunciation is IPA between slashes, never katakana.
+    const QRegularExpression ipa(QStringLiteral(",\"/[^/\"]+/\"$"));
+    for (const QString& line : QString::fromUtf8(list).split(u'\n', Qt::SkipEmptyParts).mid(1))
+        EXPECT_TRUE(ipa.match(line).hasMatch()) << line.toStdString();
 }
 
 } // namespace

@@ -218,20 +218,6 @@ private slots:
         QVERIFY(texts("LS_befor").isEmpty());
     }
 
-    void openingADamagedFileKeepsTheCurrentOne() {
-        const QString current = standardFile(*f);
-        open(current);
-        const QStringList shown = texts("Ls_Db");
-        const QString damaged =
-            testfiles::copyFixture(QStringLiteral("jet/not-a-database.vku"), f->dir.path());
-        screen->openDataFile(damaged);
-        QCOMPARE(f->values.NoDataFile, qint16(0));
-        QCOMPARE(f->values.DataFilePath, current);
-        QCOMPARE(f->dialogs.messages.size(), 1);
-        QVERIFY(f->dialogs.messages.first().contains(QStringLiteral("not-a-database.vku")));
-        QCOMPARE(texts("Ls_Db"), shown);
-    }
-
     void openingALegacyFileConvertsItWhenTheLearnerAgrees() {
         const QString current = standardFile(*f);
         open(current);

@@ -121,17 +121,6 @@ TEST_F(DataFileChooserLogicTest, NoCurrentFileOrVanishedFolderGiveAMessageAndNoL
     EXPECT_TRUE(dialogs.messages.first().contains(QStringLiteral("/gone/")));
 }
 
-TEST_F(DataFileChooserLogicTest, UnwritableSettingsAreReportedAndTheSwitchGoesOn) {
-    values.DataFileIniPath = home.path() + QStringLiteral("/missing/VKI010.ini");
-    DataFileChooserLogic logic(values, dialogs, {});
-    logic.load();
-    EXPECT_TRUE(logic.open(logic.files().indexOf("levku")));
-    EXPECT_EQ(values.DataFilePath, dataFolder + QStringLiteral("levku"));
-    ASSERT_EQ(dialogs.messages.size(), 1);
-    EXPECT_TRUE(dialogs.messages.first().contains(values.DataFileIniPath));
-    EXPECT_TRUE(settingsUntouched());
-}
-
 TEST(DataFileChooserLogicPaths, FolderIsTheTextUpToTheLastSlash) {
     EXPECT_EQ(DataFileChooserLogic::folderOf("/a/b/c.vku"), "/a/b/");
     EXPECT_EQ(DataFileChooserLogic::folderOf("c.vku"), "");

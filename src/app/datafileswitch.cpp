@@ -26,8 +26,6 @@ DataFileSwitch::DataFileSwitch(AppValues& values, UserDialogs& dialogs, QString 
     , dialogs_(dialogs)
     , converterPath_(std::move(converterPath)) {}
 
-DataFileSwitch::~DataFileSwitch() = default;
-
 QString DataFileSwitch::windowTitleFor(const QString& path) {
     if (path.isEmpty())
         return {};

@@ -21,7 +21,6 @@ public:
     // converterPath: the command-line tool that converts legacy word files.
     DataFileSwitch(AppValues& values, UserDialogs& dialogs, QString converterPath,
                    QObject* parent = nullptr);
-    ~DataFileSwitch() override;
 
     Outcome open(const QString& path);
     // The current file turned out to be a legacy one: offers its conversion. Declined or

@@ -4,21 +4,48 @@
 #include "colournumber.h"
 #include "data/textcodec.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSaveFile>
+#include <fcntl.h>
 #include <limits>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace SettingsFiles {
 
 namespace {
 
 const QString lineEnd = QStringLiteral("\r\n");
+// A group tag is three characters; a longer line is no tag of ours.
+constexpr qsizetype maxGroupLineLength = 256;
+constexpr qsizetype messagePathHead = 60;
+constexpr qsizetype messagePathTail = 100;
+
+std::optional<QByteArray> readBytes(const QString& path) {
+    // Without O_NONBLOCK, opening a FIFO waits for a writer that never comes.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    struct stat status {};
+    QFile file;
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || status.st_size > maxFileBytes ||
+        !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    // The file may have grown since fstat().
+    QByteArray bytes = file.read(maxFileBytes + 1);
+    if (bytes.size() > maxFileBytes)
+        return std::nullopt;
+    return bytes;
+}
 
 std::optional<QString> readText(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const auto bytes = readBytes(path);
+    if (!bytes)
         return std::nullopt;
-    return TextCodec::decodeSettings(file.readAll());
+    return TextCodec::decodeSettings(*bytes);
 }
 
 // The lines of a file as a line-reading loop sees them: CR LF (or a lone LF) ends a
@@ -77,16 +104,33 @@ QString readFreeFormatField(const QString& text) {
         ++start;
     const QString rest = text.mid(start);
     if (rest.startsWith(QLatin1Char('"'))) {
-        const qsizetype close = rest.indexOf(QLatin1Char('"'), 1);
-        if (close >= 0)
-            return rest.mid(1, close - 1);
-        return rest.mid(1).section(QLatin1Char('\n'), 0, 0).remove(QLatin1Char('\r'));
+        const QString line = rest.section(QLatin1Char('\n'), 0, 0).remove(QLatin1Char('\r'));
+        const qsizetype close = line.lastIndexOf(QLatin1Char('"'));
+        return close > 0 ? line.mid(1, close - 1) : line.mid(1);
     }
     qsizetype end = 0;
     while (end < rest.size() && rest[end] != QLatin1Char(',') && rest[end] != QLatin1Char('\r') &&
            rest[end] != QLatin1Char('\n'))
         ++end;
     return rest.left(end).trimmed();
+}
+
+QString readFirstField(const QString& path) {
+    const auto text = readText(path);
+    return text ? readFreeFormatField(*text) : QString();
+}
+
+QString pathForMessage(const QString& path) {
+    const QString shown = QDir::toNativeSeparators(path);
+    if (shown.size() <= messagePathHead + messagePathTail + 1)
+        return shown;
+    return shown.left(messagePathHead) + QChar(0x2026) + shown.right(messagePathTail);
+}
+
+QString unwritableMessage(const QString& path) {
+    return QStringLiteral("設定ファイルに書き込めませんでした。設定は保存されず、"
+                          "このまま続けます。\n") +
+           pathForMessage(path);
 }
 
 QString printedNumber(int value) {
@@ -102,22 +146,15 @@ DisplaySettings defaultDisplaySettings() {
     return settings;
 }
 
-std::optional<DisplaySettings> readDisplaySettings(const QString& path) {
-    const auto lines = readLines(path);
-    if (!lines || lines->size() < 7)
-        return std::nullopt;
-    DisplaySettings settings;
-    for (int i = 0; i < 5; ++i) {
-        if (!ColourNumber::isValid(lines->at(i)))
-            return std::nullopt;
-        settings.colours[static_cast<size_t>(i)] = lines->at(i);
+DisplaySettings readDisplaySettings(const QString& path) {
+    const QStringList lines = readLines(path).value_or(QStringList());
+    DisplaySettings settings = defaultDisplaySettings();
+    for (qsizetype i = 0; i < qMin<qsizetype>(lines.size(), 5); ++i) {
+        if (ColourNumber::isValid(lines.at(i)))
+            settings.colours[static_cast<size_t>(i)] = lines.at(i);
     }
-    const auto noSound = flagOf(lines->at(5));
-    const auto noExplainOnNg = flagOf(lines->at(6));
-    if (!noSound || !noExplainOnNg)
-        return std::nullopt;
-    settings.noSound = *noSound;
-    settings.noExplainOnNg = *noExplainOnNg;
+    settings.noSound = flagOf(lines.value(5)).value_or(settings.noSound);
+    settings.noExplainOnNg = flagOf(lines.value(6)).value_or(settings.noExplainOnNg);
     return settings;
 }
 
@@ -128,8 +165,8 @@ bool writeDisplaySettings(const QString& path, const DisplaySettings& settings) 
 }
 
 QString readDataFileSetting(const QString& path) {
-    const auto text = readText(path);
-    return text ? readFreeFormatField(*text) : QString();
+    const QString dataFilePath = readFirstField(path);
+    return dataFilePath.size() <= maxPathLength ? dataFilePath : QString();
 }
 
 bool writeDataFileSetting(const QString& path, const QString& dataFilePath) {
@@ -137,17 +174,22 @@ bool writeDataFileSetting(const QString& path, const QString& dataFilePath) {
 }
 
 std::optional<QStringList> readGroupSelection(const QString& path) {
-    return readLines(path);
+    auto lines = readLines(path);
+    if (lines)
+        lines->removeIf([](const QString& line) { return line.size() > maxGroupLineLength; });
+    return lines;
 }
 
 bool writeGroupSelection(const QString& path, const QStringList& tags) {
     return writeLines(path, tags);
 }
 
-StartMessages readStartMessages(const QString& path) {
-    StartMessages content;
+std::optional<StartMessages> readStartMessages(const QString& path) {
     const auto lines = readLines(path);
-    if (!lines || lines->isEmpty())
+    if (!lines)
+        return std::nullopt;
+    StartMessages content;
+    if (lines->isEmpty())
         return content;
     bool ok = false;
     const int index = lines->first().trimmed().toInt(&ok);

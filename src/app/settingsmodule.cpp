@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settingsmodule.h"
 
+#include "datafileswitch.h"
 #include "settingsfiles.h"
 #include "soundplayer.h"
 #include "userdialogs.h"
-
-#include "data/textcodec.h"
 
 #include <QDir>
 #include <QFile>
@@ -46,13 +45,6 @@ QString SettingsModule::defaultSettingsFolderName() {
     return QStringLiteral("VOKU英単カード");
 }
 
-QString SettingsModule::windowTitleFor(const QString& dataFilePath) {
-    if (dataFilePath.isEmpty())
-        return {};
-    const QString fileName = dataFilePath.mid(dataFilePath.lastIndexOf(QLatin1Char('/')) + 1);
-    return QStringLiteral("VOKU英単カード") + QChar(0x3000) + fileName;
-}
-
 void SettingsModule::FindDocumentsFolder() {
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     values_.DocumentsFolder = withSlash(documents.trimmed());
@@ -79,8 +71,7 @@ void SettingsModule::PrepareSettingsFolder() {
 
 void SettingsModule::LoadDisplaySettings() {
     const auto settings =
-        SettingsFiles::readDisplaySettings(values_.SettingsFolder + SettingsFiles::displayFile)
-            .value_or(SettingsFiles::defaultDisplaySettings());
+        SettingsFiles::readDisplaySettings(values_.SettingsFolder + SettingsFiles::displayFile);
     values_.MainBackColor = settings.colours[0];
     values_.DrillBackColor = settings.colours[1];
     values_.NgBackColor = settings.colours[2];
@@ -105,7 +96,7 @@ void SettingsModule::LoadDataFileSetting() {
     // The template names the bundled sample relative to the settings folder.
     if (QDir::isRelativePath(values_.DataFilePath))
         values_.DataFilePath = values_.SettingsFolder + values_.DataFilePath;
-    values_.WindowTitle = windowTitleFor(values_.DataFilePath);
+    values_.WindowTitle = DataFileSwitch::windowTitleFor(values_.DataFilePath);
 }
 
 void SettingsModule::PlaySoundFile(const QString& fileName) {
@@ -113,10 +104,7 @@ void SettingsModule::PlaySoundFile(const QString& fileName) {
 }
 
 QString SettingsModule::settingsFolderName() const {
-    QFile file(values_.AppFolder + appIniFile);
-    if (!file.open(QIODevice::ReadOnly))
-        return defaultSettingsFolderName();
-    QString name = SettingsFiles::readFreeFormatField(TextCodec::decodeSettings(file.readAll()));
+    QString name = SettingsFiles::readFirstField(values_.AppFolder + appIniFile);
     while (name.endsWith(QLatin1Char('/')))
         name.chop(1);
     return name.isEmpty() ? defaultSettingsFolderName() : name;
@@ -155,6 +143,6 @@ void SettingsModule::warnWhenUnwritable() const {
         return;
     dialogs_.inform(QStringLiteral("設定フォルダーに書き込めません。設定は保存されず、"
                                    "このまま続けます。\n") +
-                        QDir::toNativeSeparators(values_.SettingsFolder),
+                        SettingsFiles::pathForMessage(values_.SettingsFolder),
                     UserDialogs::Icon::Exclamation);
 }

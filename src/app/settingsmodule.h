@@ -22,8 +22,6 @@ public:
     static QString installedDataFolderPath();
     // Settings folder name used when "Vokuini.ini" is missing or names nothing.
     static QString defaultSettingsFolderName();
-    // "VOKU英単カード", a full-width space and the file name of dataFilePath; "" for "".
-    static QString windowTitleFor(const QString& dataFilePath);
 
     void FindDocumentsFolder();
     void FindAppFolder();

@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLocalSocket>
+#include <sys/socket.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -17,6 +19,31 @@ constexpr qint64 maxMessageBytes = 64 * 1024;
 
 const QByteArray openCommand = "OPEN ";
 const QByteArray showCommand = "SHOW";
+
+// Whoever listens or connects on the socket's name must be this user: a name outside the
+// runtime folder could be taken by someone else first.
+bool peerIsThisUser(const QLocalSocket& socket) {
+    ucred credentials{};
+    socklen_t size = sizeof(credentials);
+    return ::getsockopt(int(socket.socketDescriptor()), SOL_SOCKET, SO_PEERCRED, &credentials,
+                        &size) == 0 &&
+           credentials.uid == ::getuid();
+}
+
+// A folder in the temporary folder that only this user can enter; "" when the name is
+// taken by something else (another user's folder, a link).
+QString privateFolder() {
+    const QString folder = QDir::tempPath() + QStringLiteral("/voku-%1").arg(::getuid());
+    const QByteArray path = QFile::encodeName(folder);
+    ::mkdir(path.constData(), 0700);
+    struct stat status {};
+    if (::lstat(path.constData(), &status) != 0 || !S_ISDIR(status.st_mode) ||
+        status.st_uid != ::getuid())
+        return {};
+    if ((status.st_mode & 077) != 0 && ::chmod(path.constData(), 0700) != 0)
+        return {};
+    return folder;
+}
 
 } // namespace
 
@@ -40,13 +67,14 @@ QString SingleInstance::nameFor(const QString& documentsFolder) {
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (!runtime.isEmpty() && QFileInfo(runtime).isDir() && QFileInfo(runtime).isWritable())
         return QDir(runtime).filePath(base);
-    return base;
+    const QString folder = privateFolder();
+    return folder.isEmpty() ? base : QDir(folder).filePath(base);
 }
 
 bool SingleInstance::handOver(const QString& file) {
     QLocalSocket socket;
     socket.connectToServer(name_);
-    if (!socket.waitForConnected(connectTimeoutMs))
+    if (!socket.waitForConnected(connectTimeoutMs) || !peerIsThisUser(socket))
         return false;
     const QByteArray message = file.isEmpty() ? showCommand : openCommand + file.toUtf8();
     socket.write(message + '\n');
@@ -73,6 +101,11 @@ bool SingleInstance::listen() {
 
 void SingleInstance::accept() {
     while (QLocalSocket* socket = server_.nextPendingConnection()) {
+        if (!peerIsThisUser(*socket)) {
+            socket->abort();
+            socket->deleteLater();
+            continue;
+        }
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] { read(socket); });
         read(socket);

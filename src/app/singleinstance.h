@@ -17,11 +17,12 @@ public:
     explicit SingleInstance(QString name, QObject* parent = nullptr);
 
     // A name of the user's own for the documents folder: in the user's runtime folder
-    // when there is one, else a name that carries the user id.
+    // when there is one, else in a folder of the temporary folder that only the user can
+    // enter (when it can be made), carrying the user id.
     static QString nameFor(const QString& documentsFolder);
 
     // Hands an absolute file path ("" for none) to a running copy; true when one took it.
-    // Gives up at once on a socket that a crashed copy left behind.
+    // Gives up at once on a socket that a crashed copy left behind or another user holds.
     bool handOver(const QString& file);
     // Becomes the running copy, replacing a stale socket. False when another copy
     // listens after all (try handOver() again) or the socket cannot be made (the program

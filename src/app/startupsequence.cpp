@@ -45,9 +45,10 @@ QString StartupSequence::versionText() {
 }
 
 QString StartupSequence::takeStartMessage(const QString& path) {
-    if (!QFileInfo(path).isFile())
+    auto read = SettingsFiles::readStartMessages(path);
+    if (!read)
         return {};
-    SettingsFiles::StartMessages content = SettingsFiles::readStartMessages(path);
+    SettingsFiles::StartMessages& content = *read;
     const QString message =
         content.index < content.messages.size() ? content.messages.at(content.index) : QString();
     content.index = content.index + 1 > lastStartMessage ? 0 : content.index + 1;

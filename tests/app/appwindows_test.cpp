@@ -20,6 +20,7 @@ private slots:
     void cleanup();
     void drillAndBackShowFreshCounts();
     void chooserTakesTheMainScreensPlaceAndGivesItBack();
+    void fileNamedOnTheCommandLineOpensAfterTheStartScreen_data();
     void fileNamedOnTheCommandLineOpensAfterTheStartScreen();
 
 private:
@@ -128,17 +129,28 @@ void AppWindowsTest::chooserTakesTheMainScreensPlaceAndGivesItBack() {
     QVERIFY(documents_.opened[0].endsWith(QStringLiteral("VOKU英単カード説明書.pdf")));
 }
 
+void AppWindowsTest::fileNamedOnTheCommandLineOpensAfterTheStartScreen_data() {
+    QTest::addColumn<bool>("exists");
+    QTest::newRow("a word file") << true;
+    // A mistyped name is reported and leaves the settings naming the last file.
+    QTest::newRow("a missing file") << false;
+}
+
 void AppWindowsTest::fileNamedOnTheCommandLineOpensAfterTheStartScreen() {
+    QFETCH(bool, exists);
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("自分の単語.vku"));
-    QVERIFY(QFile::copy(QStringLiteral(VOKU_APP_DIR "/Ini/基本英単語.vku"), file));
+    if (exists)
+        QVERIFY(QFile::copy(QStringLiteral(VOKU_APP_DIR "/Ini/基本英単語.vku"), file));
     start(file);
-    QTRY_COMPARE(window(QStringLiteral("VK0010"))->windowTitle(),
-                 QStringLiteral("VOKU英単カード　自分の単語.vku"));
-    const QByteArray setting =
-        testfiles::readAll(home_->documentsFolder() + QStringLiteral("VOKU英単カード/VKI010.ini"));
-    QCOMPARE(TextCodec::decodeSettings(setting),
-             QLatin1Char('"') + file + QStringLiteral("\"\r\n"));
+    const QString title = exists ? QStringLiteral("VOKU英単カード　自分の単語.vku")
+                                 : QStringLiteral("VOKU英単カード　基本英単語.vku");
+    QTRY_COMPARE(window(QStringLiteral("VK0010"))->windowTitle(), title);
+    const QString settings = home_->documentsFolder() + QStringLiteral("VOKU英単カード/");
+    QCOMPARE(TextCodec::decodeSettings(testfiles::readAll(settings + QStringLiteral("VKI010.ini"))),
+             exists ? QLatin1Char('"') + file + QStringLiteral("\"\r\n")
+                    : QStringLiteral("\"基本英単語.vku\"\r\n"));
+    QCOMPARE(dialogs_.messages.filter(QStringLiteral("見つかりません")).size(), exists ? 0 : 1);
 }
 
 QTEST_MAIN(AppWindowsTest)

@@ -3,8 +3,11 @@
 
 #include "support/testfiles.h"
 
+#include <QDir>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace SettingsFiles;
 
@@ -32,15 +35,29 @@ protected:
 };
 
 TEST(SettingsFilesFormat, FreeFormatFieldTakesQuotedTextOrTextUpToComma) {
-    EXPECT_EQ(readFreeFormatField(QStringLiteral("  \"C:\\data\\a, b.vku\" rest\r\n")),
-              QStringLiteral("C:\\data\\a, b.vku"));
-    EXPECT_EQ(readFreeFormatField(QStringLiteral("  VOKU data , x\r\n")),
-              QStringLiteral("VOKU data"));
-    EXPECT_EQ(readFreeFormatField(QStringLiteral("name\r\nsecond")), QStringLiteral("name"));
-    EXPECT_EQ(readFreeFormatField(QStringLiteral("\"\"\r\n")), QString());
-    EXPECT_EQ(readFreeFormatField(QStringLiteral("\"unclosed\r\nnext")),
-              QStringLiteral("unclosed"));
-    EXPECT_EQ(readFreeFormatField(QString()), QString());
+    const std::pair<QString, QString> cases[] = {
+        {"  \"C:\\data\\a, b.vku\" rest\r\n", "C:\\data\\a, b.vku"},
+        {"  VOKU data , x\r\n", "VOKU data"},
+        {"name\r\nsecond", "name"},
+        {"\"\"\r\n", ""},
+        {"\"unclosed\r\nnext", "unclosed"},
+        {"", ""},
+        // A quoted value runs to the last quote of its line, as the writer closes it.
+        {"\"/home/u/say \"hi\".vku\"\r\n\"next\"", "/home/u/say \"hi\".vku"},
+        {"\"a\"b\"\r\n", "a\"b"},
+    };
+    for (const auto& [text, field] : cases)
+        EXPECT_EQ(readFreeFormatField(text), field) << qPrintable(text);
+}
+
+TEST(SettingsFilesFormat, LongPathsInMessagesKeepTheirEnds) {
+    const QString longPath = "/home/u/" + QString(5000, 'x') + "/単語.vku";
+    const QString shown = pathForMessage(longPath);
+    EXPECT_LT(shown.size(), 200);
+    EXPECT_TRUE(shown.startsWith("/home/u/xxx") && shown.endsWith("xx/単語.vku"))
+        << qPrintable(shown);
+    EXPECT_EQ(pathForMessage("/home/u/a.vku"), "/home/u/a.vku");
+    EXPECT_TRUE(unwritableMessage(longPath).endsWith(shown));
 }
 
 TEST(SettingsFilesFormat, PrintedNumbersHaveSignPositionAndTrailingBlank) {
@@ -53,23 +70,7 @@ TEST(SettingsFilesFormat, PrintedNumbersHaveSignPositionAndTrailingBlank) {
 TEST_F(SettingsFilesTest, DisplaySettingsRoundTripByteExact) {
     const QByteArray bytes(
         "12648447\r\n12648447\r\n255\r\n-2147483624\r\n12648447\r\n 1 \r\n-1 \r\n");
-    EXPECT_EQ(roundTrip(bytes, readDisplaySettings,
-                        [](const QString& p, const std::optional<DisplaySettings>& s) {
-                            return s && writeDisplaySettings(p, *s);
-                        }),
-              bytes);
-}
-
-TEST_F(SettingsFilesTest, DisplaySettingsReadFlagsWithOrWithoutBlanks) {
-    testfiles::writeAll(path(displayFile), "1\r\n2\r\n3\r\n4\r\n5\r\n1\r\n  0\r\n");
-    const auto settings = readDisplaySettings(path(displayFile));
-    ASSERT_TRUE(settings);
-    EXPECT_EQ(settings->colours[4], QStringLiteral("5"));
-    EXPECT_EQ(settings->noSound, 1);
-    EXPECT_EQ(settings->noExplainOnNg, 0);
-}
-
-TEST_F(SettingsFilesTest, DefaultDisplaySettingsWriteAndReadBackUnchanged) {
+    EXPECT_EQ(roundTrip(bytes, readDisplaySettings, writeDisplaySettings), bytes);
     ASSERT_TRUE(writeDisplaySettings(path(displayFile), defaultDisplaySettings()));
     EXPECT_EQ(
         testfiles::readAll(path(displayFile)),
@@ -77,16 +78,31 @@ TEST_F(SettingsFilesTest, DefaultDisplaySettingsWriteAndReadBackUnchanged) {
     EXPECT_EQ(readDisplaySettings(path(displayFile)), defaultDisplaySettings());
 }
 
-TEST_F(SettingsFilesTest, MalformedDisplaySettingsGiveNothing) {
-    const QByteArray good("1\r\n2\r\n3\r\n4\r\n5\r\n 0 \r\n");
-    EXPECT_FALSE(readDisplaySettings(path(QStringLiteral("missing.ini"))));
-    for (const QByteArray& bytes :
-         {good, good + "x\r\n", QByteArray("1\r\nblue\r\n3\r\n4\r\n5\r\n0\r\n0\r\n"),
-          QByteArray("1\r\n2\r\n3\r\n4\r\n5\r\n0\r\n70000\r\n"),
-          QByteArray("1\r\n2\r\n3\r\n4\r\n-2147483000\r\n0\r\n0\r\n")}) {
-        testfiles::writeAll(path(displayFile), bytes);
-        EXPECT_FALSE(readDisplaySettings(path(displayFile))) << bytes.constData();
+// A malformed or missing line falls back for its own value; the others are kept.
+TEST_F(SettingsFilesTest, DisplaySettingsFallBackValueByValue) {
+    const DisplaySettings d = defaultDisplaySettings();
+    struct Case {
+        QByteArray bytes;
+        std::array<QString, 5> colours;
+        qint16 noSound;
+        qint16 noExplainOnNg;
+    } cases[] = {
+        {"1\r\n2\r\n3\r\n4\r\n5\r\n1\r\n  0\r\n", {"1", "2", "3", "4", "5"}, 1, 0},
+        {"1\r\nblue\r\n3\r\n4\r\n5\r\n0\r\n-1\r\n", {"1", d.colours[1], "3", "4", "5"}, 0, -1},
+        {"1\r\n2\r\n3\r\n4\r\n-2147483000\r\n x\r\n70000\r\n",
+         {"1", "2", "3", "4", d.colours[4]},
+         0,
+         0},
+        {"1\r\n2\r\n", {"1", "2", d.colours[2], d.colours[3], d.colours[4]}, 0, 0},
+        {"", d.colours, 0, 0},
+    };
+    for (const Case& c : cases) {
+        testfiles::writeAll(path(displayFile), c.bytes);
+        EXPECT_EQ(readDisplaySettings(path(displayFile)),
+                  (DisplaySettings{c.colours, c.noSound, c.noExplainOnNg}))
+            << c.bytes.constData();
     }
+    EXPECT_EQ(readDisplaySettings(path(QStringLiteral("missing.ini"))), d);
 }
 
 TEST_F(SettingsFilesTest, DataFileSettingRoundTripByteExactInCp932) {
@@ -96,10 +112,16 @@ TEST_F(SettingsFilesTest, DataFileSettingRoundTripByteExactInCp932) {
               QStringLiteral("/home/u/Documents/単語.vku"));
 }
 
-TEST_F(SettingsFilesTest, DataFileSettingMissingOrEmptyIsEmpty) {
+TEST_F(SettingsFilesTest, DataFileSettingReadsBackWhatItWrote) {
+    const QString tooLong = "/" + QString(maxPathLength, 'x');
+    for (const QString& written : {QString("/home/u/say \"hi\".vku"), QString("/a\"b,c\""),
+                                   QString(), tooLong.left(maxPathLength)}) {
+        ASSERT_TRUE(writeDataFileSetting(path(dataFileFile), written));
+        EXPECT_EQ(readDataFileSetting(path(dataFileFile)), written) << qPrintable(written.left(20));
+    }
+    ASSERT_TRUE(writeDataFileSetting(path(dataFileFile), tooLong));
     EXPECT_EQ(readDataFileSetting(path(dataFileFile)), QString());
-    testfiles::writeAll(path(dataFileFile), "\"\"\r\n");
-    EXPECT_EQ(readDataFileSetting(path(dataFileFile)), QString());
+    EXPECT_EQ(readDataFileSetting(path(QStringLiteral("missing.ini"))), QString());
 }
 
 TEST_F(SettingsFilesTest, TextOutsideCp932IsWrittenAsUtf8WithByteOrderMark) {
@@ -128,8 +150,12 @@ TEST_F(SettingsFilesTest, EmptyGroupSelectionIsAnEmptyFile) {
 
 TEST_F(SettingsFilesTest, StartMessagesRoundTripByteExactInCp932) {
     const QByteArray bytes = " 3 \r\n" + tango + "\r\n" + circledOneTilde + "\r\nthird\r\n";
-    EXPECT_EQ(roundTrip(bytes, readStartMessages, writeStartMessages), bytes);
-    const StartMessages content = readStartMessages(path(QStringLiteral("in.ini")));
+    EXPECT_EQ(roundTrip(bytes, readStartMessages,
+                        [](const QString& p, const std::optional<StartMessages>& content) {
+                            return content && writeStartMessages(p, *content);
+                        }),
+              bytes);
+    const StartMessages content = *readStartMessages(path(QStringLiteral("in.ini")));
     EXPECT_EQ(content.index, 3);
     EXPECT_EQ(content.messages.value(1), QStringLiteral("①～"));
 }
@@ -139,7 +165,7 @@ TEST_F(SettingsFilesTest, StartMessagesDropEmptyLinesAndLinesAfterTheSeventeenth
     for (int i = 4; i <= 18; ++i)
         bytes += "m" + QByteArray::number(i) + "\r\n";
     testfiles::writeAll(path(startMessagesFile), bytes);
-    const StartMessages content = readStartMessages(path(startMessagesFile));
+    const StartMessages content = readStartMessages(path(startMessagesFile)).value();
     ASSERT_EQ(content.messages.size(), maxStartMessages);
     EXPECT_EQ(content.messages.at(1), QString());
     EXPECT_EQ(content.messages.last(), QStringLiteral("m16"));
@@ -155,19 +181,43 @@ TEST_F(SettingsFilesTest, MalformedStartIndexStartsFromZero) {
     for (const QByteArray& first :
          {QByteArray(""), QByteArray("x"), QByteArray(" 21 "), QByteArray("-1 ")}) {
         testfiles::writeAll(path(startMessagesFile), first + "\r\nhello\r\n");
-        const StartMessages content = readStartMessages(path(startMessagesFile));
+        const StartMessages content = readStartMessages(path(startMessagesFile)).value();
         EXPECT_EQ(content.index, 0) << first.constData();
         EXPECT_EQ(content.messages, QStringList{QStringLiteral("hello")});
     }
     testfiles::writeAll(path(startMessagesFile), " 20 \r\n");
-    EXPECT_EQ(readStartMessages(path(startMessagesFile)).index, 20);
+    EXPECT_EQ(readStartMessages(path(startMessagesFile))->index, 20);
 }
 
 TEST_F(SettingsFilesTest, UndecodableBytesNeverStopTheReader) {
     testfiles::writeAll(path(startMessagesFile), " 1 \r\n\x81\xFF\xFE\r\nok\r\n");
-    const StartMessages content = readStartMessages(path(startMessagesFile));
+    const StartMessages content = readStartMessages(path(startMessagesFile)).value();
     EXPECT_EQ(content.index, 1);
     EXPECT_EQ(content.messages.value(1), QStringLiteral("ok"));
+}
+
+// Only regular files of at most 1 MiB are read; anything else reads as missing at once.
+TEST_F(SettingsFilesTest, SettingsAreReadOnlyFromSmallRegularFiles) {
+    const QString target = path(QStringLiteral("settings.ini"));
+    const std::pair<const char*, std::function<bool()>> makers[] = {
+        {"fifo", [&] { return ::mkfifo(QFile::encodeName(target).constData(), 0600) == 0; }},
+        {"device", [&] { return QFile::link(QStringLiteral("/dev/zero"), target); }},
+        {"folder", [&] { return QDir().mkdir(target); }},
+        {"too big",
+         [&] { return testfiles::writeAll(target, "\"" + QByteArray(maxFileBytes, 'x') + "\""); }},
+    };
+    for (const auto& [kind, make] : makers) {
+        ASSERT_TRUE(make()) << kind;
+        EXPECT_EQ(readDataFileSetting(target), QString()) << kind;
+        EXPECT_EQ(readFirstField(target), QString()) << kind;
+        EXPECT_EQ(readDisplaySettings(target), defaultDisplaySettings()) << kind;
+        EXPECT_FALSE(readGroupSelection(target)) << kind;
+        EXPECT_FALSE(readStartMessages(target)) << kind;
+        if (!QFile::remove(target))
+            QDir().rmdir(target);
+    }
+    testfiles::writeAll(target, "  1\r\n" + QByteArray(300, '9') + "\r\n  2\r\n");
+    EXPECT_EQ(readGroupSelection(target), (QStringList{"  1", "  2"}));
 }
 
 TEST_F(SettingsFilesTest, WriteIntoMissingFolderFailsAndLeavesNothing) {

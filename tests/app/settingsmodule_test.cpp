@@ -151,10 +151,11 @@ TEST_F(SettingsModuleTest, MissingOrEmptyVokuiniGivesTheDefaultFolderName) {
 
 TEST_F(SettingsModuleTest, MalformedDisplaySettingsFallBackToTheDefaults) {
     prepare();
-    testfiles::writeAll(settingsFolder() + "VKI020.ini", "1\r\n2\r\n");
+    testfiles::writeAll(settingsFolder() + "VKI020.ini", "1\r\nx\r\n");
     values.NoSound = 5;
     module.LoadDisplaySettings();
-    EXPECT_EQ(values.MainBackColor, QStringLiteral("12648447"));
+    EXPECT_EQ(values.MainBackColor, QStringLiteral("1"));
+    EXPECT_EQ(values.DrillBackColor, QStringLiteral("12648447"));
     EXPECT_EQ(values.NgBackColor, QStringLiteral("255"));
     EXPECT_EQ(values.ExplainBackColor, QStringLiteral("-2147483624"));
     EXPECT_EQ(values.NoSound, 0);
@@ -166,14 +167,6 @@ TEST_F(SettingsModuleTest, EmptyQuotedDataFileIsNoDataFile) {
     module.LoadDataFileSetting();
     EXPECT_EQ(values.NoDataFile, -1);
     EXPECT_EQ(dialogs.messages.last(), chooseData);
-}
-
-TEST(SettingsModuleTitle, WindowTitleTakesTheFileName) {
-    EXPECT_EQ(SettingsModule::windowTitleFor(QStringLiteral("/home/u/english.vku")),
-              QStringLiteral("VOKU英単カード　english.vku"));
-    EXPECT_EQ(SettingsModule::windowTitleFor(QStringLiteral("english.vku")),
-              QStringLiteral("VOKU英単カード　english.vku"));
-    EXPECT_EQ(SettingsModule::windowTitleFor(QString()), QString());
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -25,6 +26,8 @@ private slots:
     void aFileSentDuringTheStartScreenOpensWithTheMainScreen();
     void staleSocketOfACrashedCopyIsReplaced();
     void aNameIsTheUsersOwnAndPerFolder();
+    void withoutRuntimeFolderTheNameLiesInAFolderOnlyTheUserEnters_data();
+    void withoutRuntimeFolderTheNameLiesInAFolderOnlyTheUserEnters();
 
 private:
     QString name() const;
@@ -129,6 +132,41 @@ void SingleInstanceTest::aNameIsTheUsersOwnAndPerFolder() {
     QCOMPARE(SingleInstance::nameFor(QStringLiteral("/home/a/Documents/")), a);
     QVERIFY(SingleInstance::nameFor(QStringLiteral("/home/b/Documents")) != a);
     QVERIFY(a.contains(QStringLiteral("voku-%1-").arg(::getuid())));
+}
+
+void SingleInstanceTest::withoutRuntimeFolderTheNameLiesInAFolderOnlyTheUserEnters_data() {
+    QTest::addColumn<QString>("existing"); // what lies at the folder's place beforehand
+    QTest::addColumn<bool>("used");
+    QTest::newRow("nothing") << "" << true;
+    QTest::newRow("our open folder") << "open" << true;
+    QTest::newRow("a link") << "link" << false;
+    QTest::newRow("another user's folder") << "foreign" << false;
+}
+
+void SingleInstanceTest::withoutRuntimeFolderTheNameLiesInAFolderOnlyTheUserEnters() {
+    QFETCH(QString, existing);
+    QFETCH(bool, used);
+    QTemporaryDir tmp;
+    const QByteArray oldTmp = qgetenv("TMPDIR");
+    const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("TMPDIR", QFile::encodeName(tmp.path()));
+    qunsetenv("XDG_RUNTIME_DIR");
+    const QString folder = tmp.filePath(QStringLiteral("voku-%1").arg(::getuid()));
+    const QByteArray path = QFile::encodeName(folder);
+    if (existing == "open")
+        QVERIFY(::mkdir(path, 0777) == 0 && ::chmod(path, 0777) == 0);
+    if (existing == "link")
+        QVERIFY(QFile::link(tmp.path(), folder));
+    if (existing == "foreign" && (::mkdir(path, 0700) != 0 || ::chown(path, 65534, 65534) != 0))
+        QSKIP("only root can give a folder away");
+
+    const QString name = SingleInstance::nameFor(QStringLiteral("/home/a/Documents"));
+    qputenv("TMPDIR", oldTmp);
+    qputenv("XDG_RUNTIME_DIR", oldRuntime);
+    QCOMPARE(name.startsWith(folder + QLatin1Char('/')), used);
+    struct stat status {};
+    if (used)
+        QVERIFY(::lstat(path, &status) == 0 && (status.st_mode & 0777) == 0700);
 }
 
 QTEST_MAIN(SingleInstanceTest)

@@ -3,11 +3,10 @@
 
 #include "busycursor.h"
 
-#include "data/legacy/legacyconversion.h"
-
 #include "app/appvalues.h"
 #include "app/busyretry.h"
 #include "app/colournumber.h"
+#include "app/datafileswitch.h"
 #include "app/documentopener.h"
 #include "app/manual.h"
 #include "app/settingsfiles.h"
@@ -16,23 +15,23 @@
 #include <QFileInfo>
 #include <algorithm>
 
-namespace {
-
-QString fileNameOf(const QString& path) {
-    return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
-}
-
-} // namespace
-
 MainScreenLogic::MainScreenLogic(AppValues& values, UserDialogs& dialogs, DocumentOpener& opener,
                                  QString converterPath, QObject* parent)
     : QObject(parent)
     , values_(values)
     , dialogs_(dialogs)
     , opener_(opener)
-    , converterPath_(std::move(converterPath)) {}
+    , switch_(new DataFileSwitch(values, dialogs, std::move(converterPath), this)) {
+    connect(switch_, &DataFileSwitch::switched, this, &MainScreenLogic::load);
+    connect(switch_, &DataFileSwitch::convertingChanged, this, &MainScreenLogic::renderConverting);
+    connect(switch_, &DataFileSwitch::conversionProgress, this, &MainScreenLogic::advanceProgress);
+}
 
 MainScreenLogic::~MainScreenLogic() = default;
+
+bool MainScreenLogic::isConverting() const {
+    return switch_->isConverting();
+}
 
 QString MainScreenLogic::caption() const {
     return values_.WindowTitle;
@@ -60,7 +59,7 @@ void MainScreenLogic::load() {
         store_.emplace(WordStore::open(values_.DataFilePath));
     } catch (const StoreError& error) {
         if (error.kind() == StoreError::Kind::Legacy) {
-            offerConversion(values_.DataFilePath, false);
+            switch_->convertCurrent();
             return;
         }
         values_.NoDataFile = -1;
@@ -140,14 +139,10 @@ void MainScreenLogic::buildPracticeSet() {
         failOnStoreError(error);
         return;
     }
-    const bool written =
-        SettingsFiles::writeGroupSelection(groupSelectionPath(), lists_.chosenTags());
     hideProgress();
-    if (!written) {
-        busy.reset();
-        writeSetting(false, groupSelectionPath());
-        return;
-    }
+    if (!SettingsFiles::writeGroupSelection(groupSelectionPath(), lists_.chosenTags()))
+        dialogs_.inform(SettingsFiles::unwritableMessage(groupSelectionPath()),
+                        UserDialogs::Icon::Exclamation);
     // The drill restores the pointer once it has loaded.
     busy->keep();
     emit drillRequested();
@@ -215,15 +210,6 @@ void MainScreenLogic::failOnStoreError(const StoreError& error) {
     emit exitRequested(1);
 }
 
-bool MainScreenLogic::writeSetting(bool written, const QString& path) {
-    if (written)
-        return true;
-    dialogs_.inform(QStringLiteral("設定ファイルに書き込めませんでした。\n%1").arg(path),
-                    UserDialogs::Icon::Critical);
-    emit exitRequested(1);
-    return false;
-}
-
 void MainScreenLogic::showProgress(qint64 maximum) {
     progressVisible_ = true;
     progressValue_ = 0;
@@ -262,33 +248,7 @@ void MainScreenLogic::openDataFile() {
 }
 
 void MainScreenLogic::openDataFile(const QString& path) {
-    if (isConverting())
-        return;
-    const QString absolute = QFileInfo(path).absoluteFilePath();
-    try {
-        WordStore::open(absolute);
-    } catch (const StoreError& error) {
-        // A legacy file is converted first, and only if the learner agrees; any other
-        // failure is reported by the load step once the file is current.
-        if (error.kind() == StoreError::Kind::Legacy) {
-            offerConversion(absolute, true);
-            return;
-        }
-    }
-    commitDataFile(absolute);
-}
-
-void MainScreenLogic::commitDataFile(const QString& path) {
-    values_.DataFilePath = path;
-    if (!writeSetting(SettingsFiles::writeDataFileSetting(values_.DataFileIniPath, path),
-                      values_.DataFileIniPath))
-        return;
-    if (!writeSetting(SettingsFiles::writeGroupSelection(groupSelectionPath(), {}),
-                      groupSelectionPath()))
-        return;
-    values_.WindowTitle = QStringLiteral("VOKU英単カード") + QChar(0x3000) + fileNameOf(path);
-    values_.NoDataFile = 0;
-    load();
+    switch_->open(path);
 }
 
 void MainScreenLogic::showWordList() {
@@ -317,48 +277,13 @@ void MainScreenLogic::exitProgram() {
     emit exitRequested(0);
 }
 
-void MainScreenLogic::offerConversion(const QString& path, bool commitAfterwards) {
-    const QString name = fileNameOf(path);
-    const QString question =
-        QStringLiteral("%1 は以前の形式（Access）の単語データです。\n"
-                       "使うには新しい形式に変換する必要があります。変換しますか？\n"
-                       "元のファイルは %1.bak として残します。")
-            .arg(name);
-    if (!dialogs_.askYesNo(question, UserDialogs::Icon::Question)) {
-        // Declined at load: the file named by the settings cannot be used as it is.
-        if (!commitAfterwards)
-            values_.NoDataFile = -1;
-        return;
+void MainScreenLogic::renderConverting(bool converting) {
+    if (converting) {
+        conversionBusy_ = std::make_unique<BusyCursor>();
+        showProgress(0);
+    } else {
+        hideProgress();
+        conversionBusy_.reset();
     }
-    conversion_ = std::make_unique<LegacyConversion>(converterPath_);
-    connect(conversion_.get(), &LegacyConversion::progress, this,
-            &MainScreenLogic::advanceProgress);
-    connect(conversion_.get(), &LegacyConversion::finished, this,
-            [this, path, commitAfterwards](bool ok, const QString& message) {
-                conversionFinished(path, commitAfterwards, ok, message);
-            });
-    conversionBusy_ = std::make_unique<BusyCursor>();
-    showProgress(0);
     emit convertingChanged();
-    conversion_->start(path);
-}
-
-void MainScreenLogic::conversionFinished(const QString& path, bool commitAfterwards, bool ok,
-                                         const QString& message) {
-    // Called from the conversion's own signal, so it may only go later.
-    conversion_.release()->deleteLater();
-    hideProgress();
-    conversionBusy_.reset();
-    emit convertingChanged();
-    if (!ok) {
-        dialogs_.inform(message, UserDialogs::Icon::Critical);
-        if (!commitAfterwards)
-            values_.NoDataFile = -1;
-        return;
-    }
-    dialogs_.inform(message, UserDialogs::Icon::Information);
-    if (commitAfterwards)
-        commitDataFile(path);
-    else
-        load();
 }

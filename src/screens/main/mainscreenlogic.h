@@ -16,7 +16,7 @@
 struct AppValues;
 class DocumentOpener;
 class UserDialogs;
-class LegacyConversion;
+class DataFileSwitch;
 class BusyCursor;
 
 // What the main screen shows and what each of its commands does: the group lists, the
@@ -40,7 +40,7 @@ public:
     int progressValue() const { return progressValue_; }
     int progressMaximum() const { return progressMaximum_; }
     // True while a legacy file is converted; the commands wait for it.
-    bool isConverting() const { return conversion_ != nullptr; }
+    bool isConverting() const;
 
     // Fills the lists from the current data file.
     void load();
@@ -82,29 +82,22 @@ private:
     void clearLists();
     void fillSummary();
     QStringList readPreviousSelection() const;
-    void commitDataFile(const QString& path);
-    bool writeSetting(bool written, const QString& path);
     void failOnStoreError(const StoreError& error);
     void showProgress(qint64 maximum);
     void advanceProgress(qint64 done, qint64 total);
     void hideProgress();
     WordStore::Progress progressReporter();
-    // A legacy file is converted only if the learner agrees; afterwards it is made current
-    // (commitAfterwards) or loaded again.
-    void offerConversion(const QString& path, bool commitAfterwards);
-    void conversionFinished(const QString& path, bool commitAfterwards, bool ok,
-                            const QString& message);
+    void renderConverting(bool converting);
     QString groupSelectionPath() const;
 
     AppValues& values_;
     UserDialogs& dialogs_;
     DocumentOpener& opener_;
-    QString converterPath_;
+    DataFileSwitch* switch_;
     GroupLists lists_;
     std::optional<WordStore> store_;
     bool progressVisible_ = false;
     int progressValue_ = 0;
     int progressMaximum_ = 0;
-    std::unique_ptr<LegacyConversion> conversion_;
     std::unique_ptr<BusyCursor> conversionBusy_;
 };

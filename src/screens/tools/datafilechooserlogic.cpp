@@ -2,33 +2,30 @@
 #include "datafilechooserlogic.h"
 
 #include "app/appvalues.h"
+#include "app/datafileswitch.h"
 #include "app/settingsfiles.h"
 #include "app/userdialogs.h"
-#include "data/legacy/legacyconversion.h"
-#include "data/wordstore.h"
 
 #include <QDirIterator>
 #include <QFileInfo>
-
-namespace {
-
-bool isLegacyFile(const QString& path) {
-    try {
-        WordStore::open(path);
-    } catch (const StoreError& error) {
-        return error.kind() == StoreError::Kind::Legacy;
-    }
-    return false;
-}
-
-} // namespace
 
 DataFileChooserLogic::DataFileChooserLogic(AppValues& values, UserDialogs& dialogs,
                                            QString converterPath, QObject* parent)
     : QObject(parent)
     , values_(values)
     , dialogs_(dialogs)
-    , converterPath_(std::move(converterPath)) {}
+    , switch_(new DataFileSwitch(values, dialogs, std::move(converterPath), this)) {
+    connect(switch_, &DataFileSwitch::switched, this, &DataFileChooserLogic::finished);
+    connect(switch_, &DataFileSwitch::convertingChanged, this,
+            &DataFileChooserLogic::convertingChanged);
+    connect(switch_, &DataFileSwitch::conversionProgress, this, [this](qint64 done, qint64 total) {
+        emit conversionProgress(total > 0 ? static_cast<int>(done * 100 / total) : 0);
+    });
+}
+
+bool DataFileChooserLogic::isConverting() const {
+    return switch_->isConverting();
+}
 
 void DataFileChooserLogic::load() {
     caption_ = values_.WindowTitle;
@@ -44,9 +41,9 @@ void DataFileChooserLogic::listFolder(const QString& folder) {
     const QString dir = folder.isEmpty() ? QStringLiteral(".") : folder;
     const QFileInfo info(dir);
     if (!info.isDir() || !info.isReadable()) {
-        dialogs_.inform(
-            QStringLiteral("データフォルダが見つからないか、読み込めません。\n%1").arg(dir),
-            UserDialogs::Icon::Exclamation);
+        dialogs_.inform(QStringLiteral("データフォルダが見つからないか、読み込めません。\n%1")
+                            .arg(SettingsFiles::pathForMessage(dir)),
+                        UserDialogs::Icon::Exclamation);
         return;
     }
     // QDirIterator hands the names over in the order the file system returns them.
@@ -68,12 +65,7 @@ bool DataFileChooserLogic::open(int row) {
         return false;
     }
     const QString path = folderOf(values_.DataFilePath) + files_.at(row);
-    // Any other unusable file is the main screen's to report once it is current.
-    if (isLegacyFile(path)) {
-        offerConversion(path);
-        return false;
-    }
-    return switchTo(path);
+    return switch_->open(path) == DataFileSwitch::Outcome::Switched;
 }
 
 void DataFileChooserLogic::cancel() {
@@ -82,71 +74,6 @@ void DataFileChooserLogic::cancel() {
     }
 }
 
-void DataFileChooserLogic::offerConversion(const QString& path) {
-    const QString question = QStringLiteral("%1 は旧形式（Access）の単語データファイルです。\n"
-                                            "新しい形式に変換してから開きますか？\n"
-                                            "元のファイルは名前の末尾に .bak を付けて残します。")
-                                 .arg(path.mid(path.lastIndexOf(QLatin1Char('/')) + 1));
-    if (!dialogs_.askYesNo(question)) {
-        return;
-    }
-    conversion_ = new LegacyConversion(converterPath_, this);
-    connect(conversion_, &LegacyConversion::progress, this, [this](qint64 done, qint64 total) {
-        emit conversionProgress(total > 0 ? static_cast<int>(done * 100 / total) : 0);
-    });
-    connect(
-        conversion_, &LegacyConversion::finished, this,
-        [this, path](bool ok, const QString& message) { conversionFinished(path, ok, message); });
-    emit convertingChanged(true);
-    conversion_->start(path);
-}
-
-void DataFileChooserLogic::conversionFinished(const QString& path, bool ok,
-                                              const QString& message) {
-    conversion_->deleteLater();
-    conversion_ = nullptr;
-    emit convertingChanged(false);
-    dialogs_.inform(message, ok ? UserDialogs::Icon::Information : UserDialogs::Icon::Critical);
-    if (ok) {
-        switchTo(path);
-    }
-}
-
-bool DataFileChooserLogic::switchTo(const QString& path) {
-    if (!writeSettings(path)) {
-        return false;
-    }
-    values_.DataFilePath = path;
-    values_.WindowTitle = windowTitleFor(path);
-    values_.NoDataFile = 0;
-    emit finished();
-    return true;
-}
-
-bool DataFileChooserLogic::writeSettings(const QString& path) {
-    if (!SettingsFiles::writeDataFileSetting(values_.DataFileIniPath, path)) {
-        dialogs_.inform(
-            QStringLiteral("設定ファイルに書き込めないため、データファイルを切り替えられません。"
-                           "\n%1")
-                .arg(values_.DataFileIniPath),
-            UserDialogs::Icon::Critical);
-        return false;
-    }
-    // The previous selection's group tags belong to the old file. When they cannot be
-    // cleared the switch still goes ahead: VKI010.ini already names the new file.
-    const QString selection = values_.SettingsFolder + SettingsFiles::groupSelectionFile;
-    if (!SettingsFiles::writeGroupSelection(selection, {})) {
-        dialogs_.inform(QStringLiteral("前回の選択を消去できませんでした。\n%1").arg(selection),
-                        UserDialogs::Icon::Exclamation);
-    }
-    return true;
-}
-
 QString DataFileChooserLogic::folderOf(const QString& path) {
     return path.left(path.lastIndexOf(QLatin1Char('/')) + 1);
-}
-
-QString DataFileChooserLogic::windowTitleFor(const QString& path) {
-    return QStringLiteral("VOKU英単カード") + QChar(0x3000) +
-           path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
 }

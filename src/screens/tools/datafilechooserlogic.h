@@ -6,12 +6,12 @@
 #include <QStringList>
 
 struct AppValues;
-class LegacyConversion;
+class DataFileSwitch;
 class UserDialogs;
 
 // What the data file chooser shows and does: the word data files beside the current one,
-// and switching to one of them (settings files, window title, legacy conversion). Whichever
-// way it ends, it asks for the main screen to be shown again.
+// and switching to one of them. Whichever way it ends, it asks for the main screen to be
+// shown again.
 class DataFileChooserLogic : public QObject {
     Q_OBJECT
 public:
@@ -31,12 +31,10 @@ public:
     bool open(int row);
     void cancel();
     // True while a legacy file is converted; the chooser then waits for it.
-    bool isConverting() const { return conversion_ != nullptr; }
+    bool isConverting() const;
 
     // The folder part of a path, with its trailing "/" ("" when the path has none).
     static QString folderOf(const QString& path);
-    // "VOKU英単カード", a full-width space and the file name of path.
-    static QString windowTitleFor(const QString& path);
 
 signals:
     // The chooser is done: it closes and the main screen is shown again.
@@ -46,15 +44,10 @@ signals:
 
 private:
     void listFolder(const QString& folder);
-    void offerConversion(const QString& path);
-    void conversionFinished(const QString& path, bool ok, const QString& message);
-    bool switchTo(const QString& path);
-    bool writeSettings(const QString& path);
 
     AppValues& values_;
     UserDialogs& dialogs_;
-    QString converterPath_;
+    DataFileSwitch* switch_;
     QString caption_;
     QStringList files_;
-    LegacyConversion* conversion_ = nullptr;
 };

@@ -223,22 +223,6 @@ private slots:
         QVERIFY(texts("LS_befor").isEmpty());
     }
 
-    void openingADamagedFile() {
-        open(standardFile(*f));
-        const QString damaged =
-            testfiles::copyFixture(QStringLiteral("jet/not-a-database.vku"), f->dir.path());
-        screen->openDataFile(damaged);
-        QCOMPARE(f->values.NoDataFile, qint16(-1));
-        QCOMPARE(f->dialogs.messages.size(), 1);
-        QVERIFY(f->dialogs.messages.first().contains(QStringLiteral("not-a-database.vku")));
-        QVERIFY(texts("Ls_Db").isEmpty());
-        QSignalSpy wordList(screen, &MainScreen::wordListRequested);
-        child<QAction>("var_list")->trigger();
-        click("BT_OK");
-        QCOMPARE(wordList.count(), 0);
-        QCOMPARE(f->dialogs.messages.size(), 1);
-    }
-
     void openingALegacyFileConvertsItWhenTheLearnerAgrees() {
         const QString current = standardFile(*f);
         open(current);

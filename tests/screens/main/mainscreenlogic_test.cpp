@@ -136,14 +136,14 @@ TEST(MainScreenLogic, AReadOnlyFileRefusesThePracticeSetButTheProgramGoesOn) {
     EXPECT_EQ(t.drills, 0);
 }
 
-TEST(MainScreenLogic, AnUnwritableSettingsFileEndsTheProgramWithAMessage) {
+TEST(MainScreenLogic, AnUnwritableSettingsFileIsReportedAndTheDrillGoesOn) {
     Logic t;
     t.select(t.makeWordFile(QStringLiteral("a.vku"), {{1, 2}}));
     t.logic.load();
     t.values.SettingsFolder = t.dir.path() + QStringLiteral("/missing/");
     t.logic.buildPracticeSet();
-    EXPECT_EQ(t.exits, std::vector<int>{1});
-    EXPECT_EQ(t.drills, 0);
+    EXPECT_TRUE(t.exits.empty());
+    EXPECT_EQ(t.drills, 1);
     ASSERT_EQ(t.dialogs.messages.size(), 1);
     EXPECT_TRUE(t.dialogs.messages.first().contains(QStringLiteral("VKI030.ini")));
 }
@@ -160,14 +160,31 @@ TEST(MainScreenLogic, TheManualOpensFromTheProgramFolderOrAMessageNamesIt) {
     EXPECT_TRUE(t.dialogs.messages.first().contains(manual));
 }
 
-TEST(MainScreenLogic, CancellingTheOpenDialogChangesNothing) {
-    Logic t;
-    const QString path = t.makeWordFile(QStringLiteral("a.vku"), {{1, 2}});
-    t.select(path);
-    t.logic.load();
-    t.logic.openDataFile();
-    EXPECT_EQ(t.dialogs.startFolders, QStringList{t.dir.path()});
-    EXPECT_EQ(t.values.DataFilePath, path);
-    EXPECT_FALSE(QFile::exists(t.values.DataFileIniPath));
-    EXPECT_EQ(t.logic.lists().summary().size(), 1);
+// The open dialog's choice is checked before anything changes; only a usable file
+// becomes current and empties the previous choice.
+TEST(MainScreenLogic, OpeningChecksTheChosenFileFirst) {
+    const struct {
+        const char* choice; // "" cancels
+        bool switches;
+        const char* message;
+    } cases[] = {{"", false, ""}, {"missing.vku", false, "見つかりません"}, {"b.vku", true, ""}};
+    for (const auto& c : cases) {
+        Logic t;
+        const QString path = t.makeWordFile(QStringLiteral("a.vku"), {{1, 2}});
+        const QString other = t.makeWordFile(QStringLiteral("b.vku"), {{1, 2}, {2, 1}});
+        t.select(path);
+        testfiles::writeAll(t.settingsFile(SettingsFiles::groupSelectionFile), "  1\r\n");
+        t.logic.load();
+        if (*c.choice)
+            t.dialogs.fileChoices << t.dir.filePath(QString::fromUtf8(c.choice));
+        t.logic.openDataFile();
+        EXPECT_EQ(t.dialogs.startFolders, QStringList{t.dir.path()});
+        EXPECT_EQ(t.values.DataFilePath, c.switches ? other : path) << c.choice;
+        EXPECT_EQ(QFile::exists(t.values.DataFileIniPath), c.switches) << c.choice;
+        EXPECT_EQ(t.logic.lists().summary().size(), c.switches ? 2 : 1) << c.choice;
+        EXPECT_EQ(t.logic.lists().previous().size(), c.switches ? 0 : 1) << c.choice;
+        EXPECT_TRUE(t.dialogs.messages.join(QString()).contains(QString::fromUtf8(c.message)))
+            << c.choice;
+        EXPECT_EQ(t.dialogs.messages.size(), *c.message ? 1 : 0) << c.choice;
+    }
 }

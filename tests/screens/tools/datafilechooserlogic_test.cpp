@@ -16,7 +16,8 @@ protected:
         dataFolder = home.path() + QStringLiteral("/words/");
         QDir().mkpath(dataFolder);
         toolstestdata::makeWordFile(dataFolder + QStringLiteral("a.vku"), 3);
-        for (const char* name : {"b.VKU", "c.txt", "levku", ".hidden.vku"}) {
+        toolstestdata::makeWordFile(dataFolder + QStringLiteral("levku"), 1);
+        for (const char* name : {"b.VKU", "c.txt", ".hidden.vku"}) {
             testfiles::writeAll(dataFolder + QString::fromLatin1(name), "x");
         }
         QDir().mkpath(dataFolder + QStringLiteral("sub.vku"));
@@ -72,14 +73,23 @@ TEST_F(DataFileChooserLogicTest, OpenWritesSettingsAndSwitchesFile) {
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 
-TEST_F(DataFileChooserLogicTest, OpenWithoutSelectionAsksForOneAndStays) {
+TEST_F(DataFileChooserLogicTest, NoSelectionOrAnUnusableFileSaySoAndStay) {
     DataFileChooserLogic logic(values, dialogs, {});
     int finished = 0;
     QObject::connect(&logic, &DataFileChooserLogic::finished, [&] { ++finished; });
     logic.load();
-    EXPECT_FALSE(logic.open(-1));
-    EXPECT_EQ(dialogs.messages, QStringList{"データファイルを選択してください。"});
+    const std::pair<qsizetype, QString> cases[] = {
+        {-1, "データファイルを選択してください。"},
+        {logic.files().indexOf(".hidden.vku"), "単語データファイルではありません"},
+    };
+    for (const auto& [row, message] : cases) {
+        dialogs.messages.clear();
+        EXPECT_FALSE(logic.open(int(row)));
+        ASSERT_EQ(dialogs.messages.size(), 1);
+        EXPECT_TRUE(dialogs.messages.first().contains(message)) << qPrintable(message);
+    }
     EXPECT_EQ(finished, 0);
+    EXPECT_EQ(values.DataFilePath, dataFolder + QStringLiteral("a.vku"));
     EXPECT_TRUE(settingsUntouched());
 }
 
@@ -111,21 +121,9 @@ TEST_F(DataFileChooserLogicTest, NoCurrentFileOrVanishedFolderGiveAMessageAndNoL
     EXPECT_TRUE(dialogs.messages.first().contains(QStringLiteral("/gone/")));
 }
 
-TEST_F(DataFileChooserLogicTest, UnwritableSettingsKeepTheCurrentFile) {
-    values.DataFileIniPath = home.path() + QStringLiteral("/missing/VKI010.ini");
-    DataFileChooserLogic logic(values, dialogs, {});
-    logic.load();
-    EXPECT_FALSE(logic.open(logic.files().indexOf("levku")));
-    EXPECT_EQ(values.DataFilePath, dataFolder + QStringLiteral("a.vku"));
-    ASSERT_EQ(dialogs.messages.size(), 1);
-    EXPECT_TRUE(dialogs.messages.first().contains(values.DataFileIniPath));
-    EXPECT_TRUE(settingsUntouched());
-}
-
-TEST(DataFileChooserLogicPaths, FolderAndTitleUseTheTextAfterTheLastSlash) {
+TEST(DataFileChooserLogicPaths, FolderIsTheTextUpToTheLastSlash) {
     EXPECT_EQ(DataFileChooserLogic::folderOf("/a/b/c.vku"), "/a/b/");
     EXPECT_EQ(DataFileChooserLogic::folderOf("c.vku"), "");
-    EXPECT_EQ(DataFileChooserLogic::windowTitleFor("c.vku"), "VOKU英単カード\u3000c.vku");
 }
 
 } // namespace

@@ -17,7 +17,7 @@ QString describe(int error) {
     case EROFS:
         return QStringLiteral("読み取り専用の場所です");
     case ENOENT:
-        return QStringLiteral("フォルダーがありません");
+        return QStringLiteral("ファイルかフォルダーがありません");
     case ENOTDIR:
         return QStringLiteral("途中にフォルダーでないものがあります");
     case EISDIR:

@@ -61,8 +61,11 @@ int importCsv(const QString& csvPath, const QString& outPath, const QString& enc
     if (const QString problem = OutputTarget::nameProblem(outPath); !problem.isEmpty())
         return failWith(problem);
     QFile csv(csvPath);
-    if (!csv.open(QIODevice::ReadOnly))
-        return failWith(QStringLiteral("CSV ファイルを開けません: %1").arg(csvPath));
+    if (!csv.open(QIODevice::ReadOnly)) {
+        const int error = errno;
+        return failWith(QStringLiteral("CSV ファイルを開けません（%1）: %2")
+                            .arg(IoReason::describe(error), csvPath));
+    }
     try {
         const auto decoded = CsvEncoding::decode(csv.readAll(), csvPath, encoding);
         const auto words = WordCsv::parseText(decoded.text, csvPath);
@@ -180,12 +183,12 @@ int finishOutput(int status) {
     errno = 0;
     const bool flushed = std::fflush(stdout) == 0;
     const int error = errno;
-    if (flushed && !std::ferror(stdout))
+    // A command that failed has said so already; one line is enough.
+    if (status != 0 || (flushed && !std::ferror(stdout)))
         return status;
     const QString reason =
         flushed ? QString() : QStringLiteral("（%1）").arg(IoReason::describe(error));
-    failWith(QStringLiteral("標準出力に書き込めませんでした%1").arg(reason));
-    return status == 0 ? 1 : status;
+    return failWith(QStringLiteral("標準出力に書き込めませんでした%1").arg(reason));
 }
 
 } // namespace WordsCommands

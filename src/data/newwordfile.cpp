@@ -4,8 +4,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QRegularExpression>
-#include <QTemporaryFile>
+#include <cerrno>
 #include <climits>
 #include <csignal>
 #include <cstring>
@@ -86,6 +87,30 @@ void removeStale(const QString& path) {
     }
 }
 
+// Reserves a unique TARGET.XXXXXX.part name in the target's folder for SQLite to create.
+// The name is remembered before the file exists, so that a signal at any moment finds it.
+QString reserveTemporary(const QString& path) {
+    static const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        QString random;
+        for (int i = 0; i < 6; ++i)
+            random += QLatin1Char(letters[QRandomGenerator::global()->bounded(62)]);
+        const QString temporary = path + QLatin1Char('.') + random + QStringLiteral(".part");
+        remember(temporary);
+        const QByteArray native = QFile::encodeName(temporary);
+        const int fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (fd >= 0) {
+            ::close(fd);
+            ::unlink(native.constData());
+            return temporary;
+        }
+        if (errno != EEXIST)
+            break;
+    }
+    unfinishedKnown = 0;
+    throw StoreError(StoreError::Kind::Failed, path, QStringLiteral("フォルダーに書き込めません"));
+}
+
 } // namespace
 
 void removeUnfinished() {
@@ -100,16 +125,7 @@ void write(const QString& path, const std::function<void(WordStore&)>& fill) {
         throw StoreError(StoreError::Kind::Failed, path,
                          QStringLiteral("同じ名前のファイルがすでにあります"));
     removeStale(path);
-    QString temporary;
-    {
-        // Reserve a unique name in the target's folder, then let SQLite create the file there.
-        QTemporaryFile reserve(path + QStringLiteral(".XXXXXX.part"));
-        if (!reserve.open())
-            throw StoreError(StoreError::Kind::Failed, path,
-                             QStringLiteral("フォルダーに書き込めません"));
-        temporary = reserve.fileName();
-    }
-    remember(temporary);
+    const QString temporary = reserveTemporary(path);
     std::unique_ptr<FillLock> lock;
     try {
         WordStore store = WordStore::create(temporary);

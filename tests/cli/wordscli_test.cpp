@@ -9,6 +9,7 @@
 #include <csignal>
 #include <gtest/gtest.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -116,6 +117,8 @@ TEST(WordsCliTest, RefusedAndFailedOutputsSayWhyInOneLine) {
     testfiles::writeAll(dir.filePath(QStringLiteral("control.csv")), "group,\"k\ne\x01y\"\n");
     testfiles::writeAll(dir.filePath(QStringLiteral("utf16.csv")), QByteArray("g\0r\0", 4));
     dir.mkdir(QStringLiteral("sub"));
+    // A FIFO of our own stands for devices: a broken check must not replace a real one.
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath("fifo")).constData(), 0600), 0);
     const QString longName(300, QLatin1Char('x'));
     const struct {
         QStringList args;
@@ -128,14 +131,14 @@ TEST(WordsCliTest, RefusedAndFailedOutputsSayWhyInOneLine) {
         {{"print", "a.vku", "-o", "hard.vku", "--force"}, "入力ファイルと同じ", "a.vku"},
         {{"print", "link.vku", "-o", "a.vku", "--force"}, "入力ファイルと同じ", "a.vku"},
         {{"export", "a.vku", "-o", "b.vku", "--force"}, "単語データファイル", "b.vku"},
-        {{"export", "a.vku", "-o", "/dev/null", "--force"}, "通常のファイルではない"},
+        {{"export", "a.vku", "-o", "fifo", "--force"}, "通常のファイルではない"},
         {{"print", "a.vku", "-o", "sub", "--force"}, "通常のファイルではない"},
         {{"export", "a.vku", "-o", "other.txt"}, "--force", "other.txt"},
         {{"export", "a.vku", "-o", ""}, "出力ファイル名が空です"},
         {{"print", "a.vku", "-o", ""}, "出力ファイル名が空です"},
         {{"import-csv", "control.csv", ""}, "出力ファイル名が空です"},
         {{"convert", "a.vku", longName}, "長すぎます"},
-        {{"print", "a.vku", "-o", "none/c.pdf"}, "フォルダーがありません）: none/c.pdf"},
+        {{"print", "a.vku", "-o", "none/c.pdf"}, "ありません）: none/c.pdf"},
         {{"import-csv", "control.csv", "c.vku"}, "「k e y」"},
         {{"import-csv", "utf16.csv", "c.vku"}, "UTF-16"},
         {{"export", "a.vku"}, "標準出力に書き込めませんでした", nullptr, "/dev/full"},

@@ -48,11 +48,36 @@ std::optional<QString> valueIfSet(const QCommandLineParser& parser,
     return parser.isSet(option) ? std::optional(parser.value(option)) : std::nullopt;
 }
 
+// An option the command does not take would be ignored without a word (export
+// --encoding CP932 would still write UTF-8), so it is refused.
+QString misplacedOption(const QCommandLineParser& parser, const QString& command) {
+    const struct {
+        const char* option;
+        const char* commands;
+    } uses[] = {
+        {"o", "export print"}, {"force", "export print"},  {"table", "export"},
+        {"groups", "print"},   {"encoding", "import-csv"},
+    };
+    for (const auto& use : uses) {
+        const QStringList commands = QString::fromLatin1(use.commands).split(QLatin1Char(' '));
+        if (parser.isSet(QString::fromLatin1(use.option)) && !commands.contains(command))
+            return QString::fromLatin1(use.option);
+    }
+    return {};
+}
+
 int run(const QCommandLineParser& parser) {
     const QCommandLineOption output(QStringLiteral("o"));
     const QCommandLineOption force(QStringLiteral("force"));
     const QStringList args = parser.positionalArguments();
     const QString command = args.value(0);
+    const QStringList commands = {"import-csv", "export", "convert", "summary", "print"};
+    if (const QString option = misplacedOption(parser, command);
+        commands.contains(command) && !option.isEmpty())
+        return WordsCommands::failWith(
+            QStringLiteral("%1 に %2%3 は使えません")
+                .arg(command, option.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"),
+                     option));
     if ((command == QLatin1String("import-csv") || command == QLatin1String("convert")) &&
         args.size() == 3)
         cleanUpOnInterrupt();

@@ -23,17 +23,6 @@ namespace WordsCommands {
 
 namespace {
 
-int failWith(const QString& message) {
-    // One line: line breaks, NULs and other control characters from a file become spaces.
-    QString line = message;
-    for (QChar& c : line) {
-        if (c.category() == QChar::Other_Control)
-            c = QLatin1Char(' ');
-    }
-    QTextStream(stderr) << "voku-words: " << line << Qt::endl;
-    return 1;
-}
-
 // Why a PDF could not be written at path: the reason a trial open gives, or else a full
 // disk, the usual cause of a failure half-way.
 QString pdfFailure(const QString& path) {
@@ -52,6 +41,17 @@ QString pdfFailure(const QString& path) {
 }
 
 } // namespace
+
+int failWith(const QString& message) {
+    // One line: line breaks, NULs and other control characters from a file become spaces.
+    QString line = message;
+    for (QChar& c : line) {
+        if (c.category() == QChar::Other_Control)
+            c = QLatin1Char(' ');
+    }
+    QTextStream(stderr) << "voku-words: " << line << Qt::endl;
+    return 1;
+}
 
 int importCsv(const QString& csvPath, const QString& outPath, const QString& encoding) {
     if (!encoding.isEmpty() && CsvEncoding::canonicalName(encoding).isEmpty())

@@ -20,6 +20,9 @@ int convert(const QString& legacyPath, const QString& outPath);
 int print(const QString& wordFile, const std::optional<QString>& pdfPath, const QString& groups,
           bool force);
 
+// Writes message to standard error as one line headed by the tool's name; returns 1.
+int failWith(const QString& message);
+
 // Flushes standard output; a write that failed there turns status into a failure.
 int finishOutput(int status);
 

@@ -141,6 +141,7 @@ TEST(WordsCliTest, RefusedAndFailedOutputsSayWhyInOneLine) {
         {{"print", "a.vku", "-o", "none/c.pdf"}, "ありません）: none/c.pdf"},
         {{"import-csv", "control.csv", "c.vku"}, "「k e y」"},
         {{"import-csv", "utf16.csv", "c.vku"}, "UTF-16"},
+        {{"export", "a.vku", "--encoding", "CP932"}, "export に --encoding は使えません"},
         {{"export", "a.vku"}, "標準出力に書き込めませんでした", nullptr, "/dev/full"},
         {{"summary", "a.vku"}, "標準出力に書き込めませんでした", nullptr, "/dev/full"},
     };

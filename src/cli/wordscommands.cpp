@@ -1,68 +1,117 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wordscommands.h"
 
+#include "ioreason.h"
+#include "outputtarget.h"
+
+#include "data/csvencoding.h"
 #include "data/legacy/legacyimport.h"
 #include "data/newwordfile.h"
 #include "data/wordcsv.h"
 #include "data/wordstore.h"
 #include "print/printwordcards.h"
 
-#include <QFileInfo>
-
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+#include <QStorageInfo>
 #include <QTextStream>
+#include <cerrno>
 #include <cstdio>
 
 namespace WordsCommands {
 
 namespace {
 
-int failWith(const QString& message) {
-    QTextStream(stderr) << "voku-words: "
-                        << QString(message).replace(QLatin1Char('\n'), QLatin1Char(' '))
-                        << Qt::endl;
-    return 1;
+// Why a PDF could not be written at path: the reason a trial open gives, or else a full
+// disk, the usual cause of a failure half-way.
+QString pdfFailure(const QString& path) {
+    QSaveFile trial(path);
+    if (!trial.open(QIODevice::WriteOnly)) {
+        const int error = errno;
+        return QStringLiteral("PDF を書き込めません（%1）: %2")
+            .arg(IoReason::describe(error), path);
+    }
+    trial.cancelWriting();
+    const QStorageInfo disk(QFileInfo(path).absolutePath());
+    if (disk.isValid() && disk.bytesAvailable() < 1024 * 1024)
+        return QStringLiteral("PDF を書き込めません（%1）: %2")
+            .arg(IoReason::describe(ENOSPC), path);
+    return QStringLiteral("印刷できませんでした: %1").arg(path);
 }
 
 } // namespace
 
-int importCsv(const QString& csvPath, const QString& outPath) {
+int failWith(const QString& message) {
+    // One line: line breaks, NULs and other control characters from a file become spaces.
+    QString line = message;
+    for (QChar& c : line) {
+        if (c.category() == QChar::Other_Control)
+            c = QLatin1Char(' ');
+    }
+    QTextStream(stderr) << "voku-words: " << line << Qt::endl;
+    return 1;
+}
+
+int importCsv(const QString& csvPath, const QString& outPath, const QString& encoding) {
+    if (!encoding.isEmpty() && CsvEncoding::canonicalName(encoding).isEmpty())
+        return failWith(QStringLiteral("文字コード「%1」は扱えません。UTF-8、CP932、Latin-1、"
+                                       "CP1252 のどれかを指定してください")
+                            .arg(encoding));
+    if (const QString problem = OutputTarget::nameProblem(outPath); !problem.isEmpty())
+        return failWith(problem);
     QFile csv(csvPath);
-    if (!csv.open(QIODevice::ReadOnly))
-        return failWith(QStringLiteral("CSV ファイルを開けません: %1").arg(csvPath));
+    if (!csv.open(QIODevice::ReadOnly)) {
+        const int error = errno;
+        return failWith(QStringLiteral("CSV ファイルを開けません（%1）: %2")
+                            .arg(IoReason::describe(error), csvPath));
+    }
     try {
-        const auto words = WordCsv::parse(csv.readAll(), csvPath);
+        const auto decoded = CsvEncoding::decode(csv.readAll(), csvPath, encoding);
+        const auto words = WordCsv::parseText(decoded.text, csvPath);
         NewWordFile::write(outPath, [&words](WordStore& store) {
             store.insertRows(WordStore::Table::Word, words);
         });
+        QTextStream(stdout) << QStringLiteral("%1 語を %2 として読み込みました: %3")
+                                   .arg(words.size())
+                                   .arg(decoded.encoding, outPath)
+                            << '\n';
     } catch (const StoreError& error) {
         return failWith(error.message());
     }
     return 0;
 }
 
-int exportCsv(const QString& wordFile, const QString& outPath, const QString& table) {
+int exportCsv(const QString& wordFile, const std::optional<QString>& outPath, const QString& table,
+              bool force) {
     if (table != QLatin1String("word") && table != QLatin1String("selected"))
         return failWith(QStringLiteral("表の名前は word か selected です: %1").arg(table));
     const auto which =
         table == QLatin1String("word") ? WordStore::Table::Word : WordStore::Table::Selected;
     try {
+        if (outPath) {
+            const QString refusal = OutputTarget::refusal(*outPath, wordFile, force);
+            if (!refusal.isEmpty())
+                return failWith(refusal);
+        }
         const WordStore store = WordStore::open(wordFile);
-        if (outPath.isEmpty()) {
+        if (!outPath) {
             QFile out;
             if (!out.open(stdout, QIODevice::WriteOnly))
                 return failWith(QStringLiteral("標準出力に書き込めません"));
             WordCsv::write(store, which, out);
             return 0;
         }
-        QSaveFile out(outPath);
-        if (!out.open(QIODevice::WriteOnly))
-            return failWith(QStringLiteral("書き込めません: %1").arg(outPath));
-        WordCsv::write(store, which, out);
-        // A full disk shows only in the flush; commit() alone would keep an empty file.
-        if (!out.flush() || !out.commit())
-            return failWith(QStringLiteral("書き込めません: %1").arg(outPath));
+        QSaveFile out(*outPath);
+        if (out.open(QIODevice::WriteOnly)) {
+            WordCsv::write(store, which, out);
+            // A full disk shows only in the flush; commit() alone would keep an empty file.
+            if (out.flush() && out.commit())
+                return 0;
+        }
+        const int error = errno;
+        return failWith(QStringLiteral("CSV を書き込めません（%1）: %2")
+                            .arg(IoReason::describe(error), *outPath));
     } catch (const StoreError& error) {
         return failWith(error.message());
     }
@@ -82,6 +131,8 @@ int summary(const QString& wordFile) {
 }
 
 int convert(const QString& legacyPath, const QString& outPath) {
+    if (const QString problem = OutputTarget::nameProblem(outPath); !problem.isEmpty())
+        return failWith(problem);
     try {
         // The program that runs this as a child process reads the progress and result lines.
         const ConversionCounts counts =
@@ -93,9 +144,14 @@ int convert(const QString& legacyPath, const QString& outPath) {
     return 0;
 }
 
-int print(const QString& wordFile, const QString& pdfPath, const QString& groups) {
-    if (pdfPath.isEmpty())
+int print(const QString& wordFile, const std::optional<QString>& output, const QString& groups,
+          bool force) {
+    if (!output)
         return failWith(QStringLiteral("PDF ファイルを -o で指定してください"));
+    const QString& pdfPath = *output;
+    const QString refusal = OutputTarget::refusal(pdfPath, wordFile, force);
+    if (!refusal.isEmpty())
+        return failWith(refusal);
     try {
         const WordStore store = WordStore::open(wordFile);
         std::vector<int> chosen;
@@ -113,12 +169,26 @@ int print(const QString& wordFile, const QString& pdfPath, const QString& groups
         const QString title =
             QStringLiteral("VOKU英単カード") + QChar(0x3000) + QFileInfo(wordFile).fileName();
         const auto outcome = PrintWordCards::toPdf(store, chosen, title, pdfPath);
+        if (outcome == PrintWordCards::Outcome::Failed)
+            return failWith(pdfFailure(pdfPath));
         if (outcome != PrintWordCards::Outcome::Printed)
             return failWith(PrintWordCards::message(outcome));
     } catch (const StoreError& error) {
         return failWith(error.message());
     }
     return 0;
+}
+
+int finishOutput(int status) {
+    errno = 0;
+    const bool flushed = std::fflush(stdout) == 0;
+    const int error = errno;
+    // A command that failed has said so already; one line is enough.
+    if (status != 0 || (flushed && !std::ferror(stdout)))
+        return status;
+    const QString reason =
+        flushed ? QString() : QStringLiteral("（%1）").arg(IoReason::describe(error));
+    return failWith(QStringLiteral("標準出力に書き込めませんでした%1").arg(reason));
 }
 
 } // namespace WordsCommands

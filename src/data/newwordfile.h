@@ -7,11 +7,16 @@
 #include <functional>
 
 // Makes a new word data file all at once: it is filled under a temporary name beside the
-// target and takes the target's name only when complete, so a failure or a crash never
-// leaves a half-written file under that name.
+// target (TARGET.XXXXXX.part) and takes the target's name only when complete, so a failure
+// or a crash never leaves a half-written file under that name. Temporary files that an
+// earlier, killed run left for the same target are removed first.
 namespace NewWordFile {
 
 // Throws StoreError; fails when path exists.
 void write(const QString& path, const std::function<void(WordStore&)>& fill);
+
+// Removes the file being filled (and its journal), if any. Safe to call from a signal
+// handler, so that an interrupted run leaves nothing behind.
+void removeUnfinished();
 
 } // namespace NewWordFile

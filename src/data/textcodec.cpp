@@ -14,7 +14,8 @@ const QByteArray utf8Bom("\xEF\xBB\xBF");
 // Converts with iconv; a byte sequence that does not convert either fails the whole
 // conversion or, when replacement is given, is skipped byte by byte and replaced.
 std::optional<QByteArray> convert(const char* to, const char* from, const QByteArray& input,
-                                  const QByteArray& replacement = {}) {
+                                  const QByteArray& replacement = {},
+                                  qsizetype* badOffset = nullptr) {
     iconv_t cd = iconv_open(to, from);
     if (cd == reinterpret_cast<iconv_t>(-1))
         return std::nullopt;
@@ -34,6 +35,8 @@ std::optional<QByteArray> convert(const char* to, const char* from, const QByteA
             continue;
         if (replacement.isEmpty()) {
             ok = false;
+            if (badOffset)
+                *badOffset = in - input.constData();
             break;
         }
         output.append(replacement);
@@ -49,7 +52,14 @@ std::optional<QByteArray> convert(const char* to, const char* from, const QByteA
 } // namespace
 
 std::optional<QString> fromCp932(const QByteArray& bytes) {
-    const auto utf8 = convert("UTF-8", "CP932", bytes);
+    return decode(bytes, "CP932");
+}
+
+std::optional<QString> decode(const QByteArray& bytes, const char* encoding, qsizetype* badOffset) {
+    qsizetype bad = -1;
+    const auto utf8 = convert("UTF-8", encoding, bytes, {}, &bad);
+    if (badOffset)
+        *badOffset = bad;
     if (!utf8)
         return std::nullopt;
     return QString::fromUtf8(*utf8);

@@ -15,6 +15,10 @@ std::optional<QString> fromCp932(const QByteArray& bytes);
 std::optional<QByteArray> toCp932(const QString& text);
 // Nothing when the bytes are not valid UTF-8.
 std::optional<QString> fromUtf8(const QByteArray& bytes);
+// Decodes from an iconv encoding name; nothing when a byte sequence does not decode, and
+// then badOffset (when given) is where the first such sequence starts.
+std::optional<QString> decode(const QByteArray& bytes, const char* encoding,
+                              qsizetype* badOffset = nullptr);
 
 // Text of a settings file: UTF-8 when it starts with a byte-order mark (which is dropped),
 // otherwise CP932, where bytes that do not decode become U+FFFD rather than failing.

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wordcsv.h"
 
+#include "csvencoding.h"
 #include "grouptag.h"
 #include "levelclass.h"
-#include "textcodec.h"
 
 #include <QHash>
 #include <algorithm>
@@ -35,20 +35,6 @@ struct Record {
 [[noreturn]] void fail(const QString& source, int line, const QString& what) {
     throw StoreError(StoreError::Kind::Invalid, source,
                      QStringLiteral("%1 行目: %2").arg(line).arg(what));
-}
-
-QString decode(const QByteArray& bytes, const QString& source) {
-    static const QByteArray bom("\xEF\xBB\xBF");
-    if (bytes.startsWith(bom)) {
-        if (auto text = TextCodec::fromUtf8(bytes.mid(bom.size())))
-            return *text;
-        fail(source, 1, QStringLiteral("UTF-8 として読めない文字があります"));
-    }
-    if (auto text = TextCodec::fromUtf8(bytes))
-        return *text;
-    if (auto text = TextCodec::fromCp932(bytes))
-        return *text;
-    fail(source, 1, QStringLiteral("文字コードが UTF-8 でも CP932 でもありません"));
 }
 
 // Splits text into records of fields; quoted fields may hold commas, quotes and line breaks.
@@ -212,7 +198,10 @@ QByteArray quote(const std::optional<QString>& value) {
 } // namespace
 
 std::vector<WordRecord> parse(const QByteArray& bytes, const QString& source) {
-    const QString content = decode(bytes, source);
+    return parseText(CsvEncoding::decode(bytes, source).text, source);
+}
+
+std::vector<WordRecord> parseText(const QString& content, const QString& source) {
     Tokenizer tokenizer(content, source);
     const auto header = tokenizer.next();
     if (!header)

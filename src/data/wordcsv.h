@@ -10,13 +10,16 @@
 #include <vector>
 
 // Word lists as CSV: a header line naming the columns group, key, level, times, word,
-// meaning, text1..text6 (level and times may be missing: 0), RFC 4180 quoting, UTF-8 (a
-// byte-order mark allowed) or CP932. An empty unquoted field is Null, "" an empty text.
+// meaning, text1..text6 (level and times may be missing: 0), RFC 4180 quoting, in an
+// encoding CsvEncoding reads. An empty unquoted field is Null, "" an empty text.
 namespace WordCsv {
 
-// The rows of a CSV word list. Throws StoreError (Invalid) naming the line of the first
-// problem; source names the file in that message.
+// The rows of a CSV word list, its encoding recognised as CsvEncoding does. Throws
+// StoreError (Invalid) naming the line of the first problem; source names the file in that
+// message.
 std::vector<WordRecord> parse(const QByteArray& bytes, const QString& source);
+// The same for a list already decoded.
+std::vector<WordRecord> parseText(const QString& text, const QString& source);
 
 // Writes a table as CSV: UTF-8 without a byte-order mark, LF line ends, rows by group and
 // key, numbers bare and every non-Null text in double quotes.

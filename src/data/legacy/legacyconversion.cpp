@@ -6,6 +6,7 @@
 
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <csignal>
 #include <sys/prctl.h>
@@ -120,7 +121,9 @@ LegacyConversion::Outcome LegacyConversion::childOutcome(int exitCode,
                     keptNote,
                 {}};
     if (exitCode != 0) {
+        // The tool's one line, without the tool's name that heads it in a terminal.
         QString reason = QString::fromUtf8(process_->readAllStandardError()).trimmed();
+        reason.remove(QRegularExpression(QStringLiteral("^voku-words: ")));
         if (reason.isEmpty())
             reason = QStringLiteral("変換ツールが終了コード %1 で終わりました。\n%2")
                          .arg(exitCode)

@@ -80,6 +80,7 @@ TEST_F(LegacyConversionTest, FailingToolLeavesEverythingUntouched) {
     const LegacyConversion::Outcome outcome = conversion.run(legacy);
     expectUntouched(outcome);
     EXPECT_TRUE(outcome.message.contains(legacy)) << outcome.message.toStdString();
+    EXPECT_FALSE(outcome.message.contains(QStringLiteral("voku-words:")));
 }
 
 TEST_F(LegacyConversionTest, MissingToolLeavesEverythingUntouched) {

@@ -1,25 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "startscreen.h"
 
+#include "japanesefont.h"
 #include "startupsequence.h"
+#include "twips.h"
 
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
-
-namespace {
-
-// The screen is laid out in twips: 15 to a pixel at 96 dpi.
-constexpr int px(int twips) {
-    return twips / 15;
-}
-
-QRect twipsRect(int left, int top, int width, int height) {
-    return QRect(px(left), px(top), px(width), px(height));
-}
-
-} // namespace
 
 StartScreen::StartScreen(StartupSequence& sequence, QWidget* parent)
     : QWidget(parent)
@@ -41,7 +30,7 @@ void StartScreen::closeEvent(QCloseEvent* event) {
 }
 
 void StartScreen::buildControls() {
-    setFixedSize(px(7725), px(4785));
+    setFixedSize(Twips::toSize(7725, 4785));
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
@@ -49,24 +38,23 @@ void StartScreen::buildControls() {
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(twipsRect(0, 0, 7725, 4800));
+    Image1->setGeometry(Twips::toRect(0, 0, 7725, 4800));
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     Lb_Ver = new QLabel(this);
     Lb_Ver->setObjectName(QStringLiteral("Lb_Ver"));
-    Lb_Ver->setGeometry(twipsRect(6480, 2160, 2295, 255));
+    Lb_Ver->setGeometry(Twips::toRect(6480, 2160, 2295, 255));
 
     tx_com = new QLabel(this);
     tx_com->setObjectName(QStringLiteral("tx_com"));
-    tx_com->setGeometry(twipsRect(120, 3000, 6015, 1695));
+    tx_com->setGeometry(Twips::toRect(120, 3000, 6015, 1695));
     tx_com->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     tx_com->setWordWrap(true);
-    QFont gothic(QStringList{QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")}, 12);
-    tx_com->setFont(gothic);
+    tx_com->setFont(JapaneseFont::proportionalGothic(12));
 
     Command1 = new QPushButton(QStringLiteral("さぁ始めよう"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(twipsRect(6240, 3780, 1155, 435));
+    Command1->setGeometry(Twips::toRect(6240, 3780, 1155, 435));
     Command1->setDefault(true);
     connect(Command1, &QPushButton::clicked, this, &QWidget::close);
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pagerenderer.h"
 
+#include "app/japanesefont.h"
+
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPen>
@@ -49,12 +51,7 @@ bool PageRenderer::DrawFormOnPrinter(QPainter& printer, const LayoutForm& form, 
 }
 
 QFont PageRenderer::minchoFont() {
-    QFont font;
-    // Noto covers the CJK characters beyond the BMP (𠮷); Symbola draws emoji in outline,
-    // where a colour emoji font would embed into the PDF but draw nothing.
-    font.setFamilies({QStringLiteral("IPAMincho"), QStringLiteral("Noto Serif CJK JP"),
-                      QStringLiteral("Symbola")});
-    font.setStyleHint(QFont::Serif);
+    QFont font = JapaneseFont::fixedMincho();
     font.setKerning(false);
     return font;
 }

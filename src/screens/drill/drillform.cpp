@@ -12,8 +12,6 @@ namespace DrillForm {
 
 namespace {
 
-constexpr int TwipsPerPixel = 15;
-
 void setColour(QWidget* widget, QPalette::ColorRole role, const QString& colourNumber) {
     if (colourNumber.isEmpty())
         return;
@@ -26,19 +24,6 @@ void setColour(QWidget* widget, QPalette::ColorRole role, const QString& colourN
 }
 
 } // namespace
-
-QRect twips(int left, int top, int width, int height) {
-    return {left / TwipsPerPixel, top / TwipsPerPixel, width / TwipsPerPixel,
-            height / TwipsPerPixel};
-}
-
-QFont gothic(qreal points, bool bold) {
-    QFont font;
-    font.setFamilies({QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")});
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
 
 void setBackground(QWidget* widget, const QString& colourNumber) {
     widget->setAutoFillBackground(true);

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QFont>
-#include <QRect>
 #include <QString>
 
 class QLabel;
@@ -10,16 +8,8 @@ class QPushButton;
 class QWidget;
 struct ControlView;
 
-// What the drill's two windows share in drawing: measures in twips, the Japanese font,
-// and putting a control's view on screen.
+// What the drill's two windows share in drawing: putting a control's view on screen.
 namespace DrillForm {
-
-// 15 twips to a pixel at 96 dpi; Qt scales pixels with the screen.
-QRect twips(int left, int top, int width, int height);
-
-// The proportional Gothic face, named family by family: the generic families resolve to
-// fonts without Japanese.
-QFont gothic(qreal points, bool bold = false);
 
 // The background of a window or label from a colour number text; an empty text keeps it.
 void setBackground(QWidget* widget, const QString& colourNumber);

@@ -2,6 +2,8 @@
 #include "drillscreen.h"
 
 #include "app/appvalues.h"
+#include "app/japanesefont.h"
+#include "app/twips.h"
 #include "app/userdialogs.h"
 #include "drillform.h"
 #include "drilllogic.h"
@@ -16,7 +18,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
-using DrillForm::twips;
+using Twips::toRect;
 
 namespace {
 
@@ -73,9 +75,9 @@ DrillScreen::DrillScreen(AppValues& values, WordStore store, UserDialogs& dialog
     , logic_(std::make_unique<DrillLogic>(values, store_, dialogs, sound)) {
     setObjectName(QStringLiteral("VK0020"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFont(DrillForm::gothic(9));
+    setFont(JapaneseFont::proportionalGothic(9));
     auto* area = new QWidget(this);
-    area->setFixedSize(twips(0, 0, 11115, 8190).size());
+    area->setFixedSize(toRect(0, 0, 11115, 8190).size());
     setCentralWidget(area);
     buildControls(area);
     buildMenus();
@@ -103,25 +105,25 @@ DrillScreen* DrillScreen::open(AppValues& values, UserDialogs& dialogs, SoundPla
 }
 
 void DrillScreen::buildControls(QWidget* area) {
-    auto* line = named<QFrame>(area, QStringLiteral("Line2"), twips(0, 0, 11115, 30));
+    auto* line = named<QFrame>(area, QStringLiteral("Line2"), toRect(0, 0, 11115, 30));
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Plain);
 
     command1_ = button(area, QStringLiteral("Command1"), QStringLiteral("メイン画面へ"),
-                       twips(120, 120, 855, 555));
-    command1_->setFont(DrillForm::gothic(Command1Points));
+                       toRect(120, 120, 855, 555));
+    command1_->setFont(JapaneseFont::proportionalGothic(Command1Points));
     buildRankBar(area);
     undo_ = button(area, QStringLiteral("BT_undo"), QStringLiteral("1つ戻る"),
-                   twips(10080, 120, 855, 555));
+                   toRect(10080, 120, 855, 555));
     undo_->setToolTip(QStringLiteral("最後の OK を取り消します（Ctrl+Z）"));
-    hint_ = label(area, QStringLiteral("LB_setumei2"), twips(2040, 840, 7680, 555));
+    hint_ = label(area, QStringLiteral("LB_setumei2"), toRect(2040, 840, 7680, 555));
     DrillForm::setBackground(hint_, LightYellow);
     hint_->setWordWrap(true);
     hint_->setToolTip(KeyHelp);
     for (int slot = 0; slot < DrillValues::Slots; ++slot)
         buildCard(area, slot);
     next_ = button(area, QStringLiteral("BT_next"), QStringLiteral("次へ"),
-                   twips(4545, 3540, 1995, 495));
+                   toRect(4545, 3540, 1995, 495));
     next_->setToolTip(QStringLiteral("次へ（Enter）"));
 
     // Enter, like Space, presses the focused button.
@@ -134,20 +136,20 @@ void DrillScreen::buildControls(QWidget* area) {
 
 void DrillScreen::buildRankBar(QWidget* area) {
     // Made first, so that the frame lies under the bar's buttons.
-    auto* shape = named<QFrame>(area, QStringLiteral("Shape1"), twips(1260, 120, 8475, 675));
+    auto* shape = named<QFrame>(area, QStringLiteral("Shape1"), toRect(1260, 120, 8475, 675));
     shape->setFrameShape(QFrame::Box);
     shape->setFrameShadow(QFrame::Plain);
     shape->setAttribute(Qt::WA_TransparentForMouseEvents);
-    auto* caption = label(area, QStringLiteral("Label2"), twips(1410, 240, 1335, 255));
+    auto* caption = label(area, QStringLiteral("Label2"), toRect(1410, 240, 1335, 255));
     caption->setText(QStringLiteral("ランクの選択"));
     DrillForm::setBackground(caption, LightGreen);
     for (int i = 0; i < LevelClass::Count; ++i) {
         const int width = i == LevelClass::Never ? 1575 : 948;
         rankButtons_[i] = button(area, indexed("BT_level", i), LevelClass::mark(i),
-                                 twips(RankLefts[i], 180, width, 350));
+                                 toRect(RankLefts[i], 180, width, 350));
         rankButtons_[i]->setToolTip(QStringLiteral("このランクの単語をチェックします"));
         connect(rankButtons_[i], &QPushButton::clicked, this, [this, i] { logic_->levelClick(i); });
-        rankCounts_[i] = label(area, indexed("LB_kosu", i), twips(CountLefts[i], 540, 495, 255));
+        rankCounts_[i] = label(area, indexed("LB_kosu", i), toRect(CountLefts[i], 540, 495, 255));
         DrillForm::setBackground(rankCounts_[i], LightYellow);
     }
 }
@@ -157,24 +159,24 @@ void DrillScreen::buildCard(QWidget* area, int slot) {
     const int top = 1440 + 1320 * (slot % 5);
     CardControls& card = cards_[slot];
 
-    card.word = label(area, indexed("LB_word", slot), twips(column.word, top, 5496, 615));
-    card.word->setFont(DrillForm::gothic(WordPoints, true));
+    card.word = label(area, indexed("LB_word", slot), toRect(column.word, top, 5496, 615));
+    card.word->setFont(JapaneseFont::proportionalGothic(WordPoints, true));
     card.word->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     card.word->setWordWrap(true);
     card.hatuon =
-        label(area, indexed("LB_hatuon", slot), twips(column.hatuon, top + 360, 5400, 195));
+        label(area, indexed("LB_hatuon", slot), toRect(column.hatuon, top + 360, 5400, 195));
     for (QLabel* face : {card.word, card.hatuon}) {
         face->setToolTip(QStringLiteral("クリック（T）で意味と単語を切り替えます\n"
                                         "右クリック（E）で説明を表示します"));
     }
 
     card.ok = button(area, indexed("BT_OK", slot), QStringLiteral("OK"),
-                     twips(column.ok, top + 720, 495, 375));
+                     toRect(column.ok, top + 720, 495, 375));
     card.ok->setToolTip(QStringLiteral("OK（Enter）　カードを選ぶ: %1 キー").arg((slot + 1) % 10));
     card.ng = button(area, indexed("BT_ng", slot), QStringLiteral("NG"),
-                     twips(column.ng, top + 720, 495, 375));
+                     toRect(column.ng, top + 720, 495, 375));
     card.ng->setToolTip(QStringLiteral("NG（N）"));
-    card.level = label(area, indexed("LB_level", slot), twips(column.level, top + 840, 1335, 255));
+    card.level = label(area, indexed("LB_level", slot), toRect(column.level, top + 840, 1335, 255));
     DrillForm::setBackground(card.level, LightYellow);
 
     connect(card.ok, &QPushButton::clicked, this, [this, slot] { logic_->okClick(slot); });

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "explainwindow.h"
 
+#include "app/japanesefont.h"
+#include "app/twips.h"
 #include "drillform.h"
 #include "drilllogic.h"
 
@@ -23,30 +25,30 @@ ExplainWindow::ExplainWindow(DrillLogic& logic, QWidget* drillScreen)
     setObjectName(QStringLiteral("VK0030"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("VOKU英単カード"));
-    setFont(DrillForm::gothic(9));
-    setFixedSize(DrillForm::twips(0, 0, 5880, 5835).size());
+    setFont(JapaneseFont::proportionalGothic(9));
+    setFixedSize(Twips::toRect(0, 0, 5880, 5835).size());
 
-    const QFont bold = DrillForm::gothic(TextPoints, true);
-    word_ = addLabel("LB_word", DrillForm::twips(30, 180, 5835, 615), bold);
-    meaning_ = addLabel("LB_meaning", DrillForm::twips(30, 840, 5835, 615), bold);
+    const QFont bold = JapaneseFont::proportionalGothic(TextPoints, true);
+    word_ = addLabel("LB_word", Twips::toRect(30, 180, 5835, 615), bold);
+    meaning_ = addLabel("LB_meaning", Twips::toRect(30, 840, 5835, 615), bold);
     const std::array<int, 5> tops{1500, 2160, 3120, 3780, 4440};
     const std::array<int, 5> heights{615, 900, 615, 615, 615};
     for (int t = 0; t < 5; ++t) {
         const QByteArray name = "LB_text" + QByteArray::number(t + 1);
-        texts_[t] = addLabel(name.constData(), DrillForm::twips(30, tops[t], 5835, heights[t]),
-                             DrillForm::gothic(TextPoints));
+        texts_[t] = addLabel(name.constData(), Twips::toRect(30, tops[t], 5835, heights[t]),
+                             JapaneseFont::proportionalGothic(TextPoints));
     }
     // Made after the word label, so that it lies over the word label's lower part.
-    pronunciation_ = addLabel("LB_text6", DrillForm::twips(90, 540, 5730, 195), font());
+    pronunciation_ = addLabel("LB_text6", Twips::toRect(90, 540, 5730, 195), font());
     for (QLabel* label : {word_, pronunciation_, meaning_})
         DrillForm::setBackground(label, White);
 
     callOk_ = addButton("BT_callok", QStringLiteral("OK"), QStringLiteral("OK（O キー）"),
-                        DrillForm::twips(1080, 5340, 700, 435));
+                        Twips::toRect(1080, 5340, 700, 435));
     close_ = addButton("BT_OK", QStringLiteral("閉じる"), QStringLiteral("閉じる（Esc キー）"),
-                       DrillForm::twips(2580, 5340, 700, 435));
+                       Twips::toRect(2580, 5340, 700, 435));
     callNg_ = addButton("BT_callng", QStringLiteral("NG"), QStringLiteral("NG（N キー）"),
-                        DrillForm::twips(4080, 5340, 700, 435));
+                        Twips::toRect(4080, 5340, 700, 435));
     connect(callOk_, &QPushButton::clicked, &logic_, &DrillLogic::explainCallOkClick);
     connect(close_, &QPushButton::clicked, &logic_, &DrillLogic::explainCloseClick);
     connect(callNg_, &QPushButton::clicked, &logic_, &DrillLogic::explainCallNgClick);

@@ -4,6 +4,8 @@
 #include "listrendering.h"
 #include "mainscreenlogic.h"
 
+#include "app/japanesefont.h"
+#include "app/twips.h"
 #include "print/cardprinter.h"
 
 #include <QCoreApplication>
@@ -17,30 +19,9 @@
 
 namespace {
 
-// The form is laid out in twips: 15 to a pixel at 96 dpi.
-QRect twips(int left, int top, int width, int height) {
-    return QRect(left / 15, top / 15, width / 15, height / 15);
-}
-
-QFont fontOf(const QStringList& families, qreal points) {
-    QFont font;
-    font.setFamilies(families);
-    font.setPointSizeF(points);
-    return font;
-}
-
 // The header's proportional font at the size that puts its column names over the columns
 // of the summary lines in the lists' fixed-pitch font.
 constexpr qreal headerPoints = 8;
-
-// Named, because Qt's fixed-pitch test and the generic "monospace" both fail for Japanese.
-QFont fixedGothic() {
-    return fontOf({QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans Mono CJK JP")}, 12);
-}
-
-QFont proportionalGothic(qreal points) {
-    return fontOf({QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")}, points);
-}
 
 QLabel* label(QWidget* area, const char* name, const QString& text, const QRect& geometry,
               const std::optional<QFont>& font = std::nullopt) {
@@ -59,7 +40,7 @@ QListWidget* list(QWidget* area, const char* name, const QRect& geometry, bool s
     auto* control = new QListWidget(area);
     control->setObjectName(QLatin1String(name));
     control->setGeometry(geometry);
-    control->setFont(fixedGothic());
+    control->setFont(JapaneseFont::fixedGothic(12));
     control->setSelectionMode(selectable ? QAbstractItemView::ExtendedSelection
                                          : QAbstractItemView::NoSelection);
     control->setUniformItemSizes(true);
@@ -85,9 +66,9 @@ MainScreen::MainScreen(AppValues& values, UserDialogs& dialogs, DocumentOpener& 
     , logic_(new MainScreenLogic(values, dialogs, opener, converterPath, this)) {
     setObjectName(QStringLiteral("VK0010"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFont(proportionalGothic(9));
+    setFont(JapaneseFont::proportionalGothic(9));
     auto* area = new QWidget(this);
-    area->setFixedSize(twips(0, 0, 8205, 6915).size());
+    area->setFixedSize(Twips::toRect(0, 0, 8205, 6915).size());
     area->setAutoFillBackground(true);
     setCentralWidget(area);
     buildControls(area);
@@ -104,23 +85,23 @@ QString MainScreen::defaultConverterPath() {
 
 void MainScreen::buildControls(QWidget* area) {
     label(area, "Label1", QStringLiteral("練習するｸﾞﾙｰﾌﾟをｸﾘｯｸして▼ﾎﾞﾀﾝを押してください"),
-          twips(2160, 120, 4455, 255));
+          Twips::toRect(2160, 120, 4455, 255));
     label(area, "LB_db", QStringLiteral("ｸﾞﾙｰﾌﾟ 　 ﾁｪｯｸしてない　　　○　　　△○　　△△○　△△△○　△△△△"),
-          twips(1320, 360, 5880, 195), proportionalGothic(headerPoints));
-    summaryList_ = list(area, "Ls_Db", twips(1320, 540, 5880, 3420), true);
-    label(area, "Label4", QStringLiteral("選択"), twips(2760, 4140, 435, 255));
-    label(area, "Label5", QStringLiteral("戻す"), twips(4980, 4140, 675, 255));
-    label(area, "Label3", QStringLiteral("前回の選択"), twips(240, 4380, 855, 195));
-    previousList_ = list(area, "LS_befor", twips(240, 4560, 855, 1260), false);
-    chosenList_ = list(area, "LS_select", twips(1320, 4560, 5895, 1260), true);
+          Twips::toRect(1320, 360, 5880, 195), JapaneseFont::proportionalGothic(headerPoints));
+    summaryList_ = list(area, "Ls_Db", Twips::toRect(1320, 540, 5880, 3420), true);
+    label(area, "Label4", QStringLiteral("選択"), Twips::toRect(2760, 4140, 435, 255));
+    label(area, "Label5", QStringLiteral("戻す"), Twips::toRect(4980, 4140, 675, 255));
+    label(area, "Label3", QStringLiteral("前回の選択"), Twips::toRect(240, 4380, 855, 195));
+    previousList_ = list(area, "LS_befor", Twips::toRect(240, 4560, 855, 1260), false);
+    chosenList_ = list(area, "LS_select", Twips::toRect(1320, 4560, 5895, 1260), true);
     progressBar_ = new QProgressBar(area);
     progressBar_->setObjectName(QStringLiteral("ProgressBar1"));
-    progressBar_->setGeometry(twips(1440, 6420, 5775, 255));
+    progressBar_->setGeometry(Twips::toRect(1440, 6420, 5775, 255));
     progressBar_->setTextVisible(false);
     progressBar_->hide();
     label(area, "Label2",
           QStringLiteral("OKﾎﾞﾀﾝで練習画面が表示されます。初期化ﾎﾞﾀﾝでﾚﾍﾞﾙをｸﾘｱします。"),
-          twips(1680, 6660, 6195, 315));
+          Twips::toRect(1680, 6660, 6195, 315));
 
     const auto button = [&](const char* name, const QString& text, const QRect& geometry,
                             auto handler) {
@@ -132,16 +113,17 @@ void MainScreen::buildControls(QWidget* area) {
         connect(control, &QPushButton::clicked, this, handler);
         buttons_.append(control);
     };
-    button("BT_select", QStringLiteral("▼"), twips(3240, 4020, 615, 435),
+    button("BT_select", QStringLiteral("▼"), Twips::toRect(3240, 4020, 615, 435),
            [this] { logic_->chooseGroups(selectedRows(summaryList_)); });
-    button("BT_cansel", QStringLiteral("▲"), twips(4260, 4020, 615, 435),
+    button("BT_cansel", QStringLiteral("▲"), Twips::toRect(4260, 4020, 615, 435),
            [this] { logic_->removeChosen(selectedRows(chosenList_)); });
-    button("BT_print", QStringLiteral("印刷"), twips(7320, 4620, 675, 435), [this] { print(); });
-    button("BT_init", QStringLiteral("初期化"), twips(7320, 5220, 675, 435),
+    button("BT_print", QStringLiteral("印刷"), Twips::toRect(7320, 4620, 675, 435),
+           [this] { print(); });
+    button("BT_init", QStringLiteral("初期化"), Twips::toRect(7320, 5220, 675, 435),
            [this] { logic_->resetGroups(); });
-    button("BT_OK", QStringLiteral("OK"), twips(2880, 5880, 1035, 495),
+    button("BT_OK", QStringLiteral("OK"), Twips::toRect(2880, 5880, 1035, 495),
            [this] { logic_->buildPracticeSet(); });
-    button("BT_clr", QStringLiteral("選択解除"), twips(4260, 5880, 1035, 495),
+    button("BT_clr", QStringLiteral("選択解除"), Twips::toRect(4260, 5880, 1035, 495),
            [this] { logic_->clearChosen(); });
     setKeyboardOrder();
 }

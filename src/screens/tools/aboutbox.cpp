@@ -2,9 +2,9 @@
 #include "aboutbox.h"
 
 #include "aboutinfo.h"
-#include "japanesefont.h"
+#include "app/japanesefont.h"
+#include "app/twips.h"
 #include "systeminfodialog.h"
-#include "twips.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -35,7 +35,7 @@ QPixmap programIcon(const QWidget* widget) {
     const QIcon icon = QApplication::windowIcon().isNull()
                            ? widget->style()->standardIcon(QStyle::SP_MessageBoxInformation)
                            : QApplication::windowIcon();
-    return icon.pixmap(Twips::toSize(480, 480, widget));
+    return icon.pixmap(Twips::toSize(480, 480));
 }
 
 } // namespace
@@ -59,7 +59,7 @@ void AboutBox::buildControls() {
     title->setFont(JapaneseFont::proportionalGothic(14, true));
 
     auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(Twips::toPixels(300, this));
+    grid->setHorizontalSpacing(Twips::toPixels(300));
     grid->addWidget(icon, 0, 0, 3, 1);
     grid->addWidget(title, 0, 1);
     grid->addWidget(makeLabel(QStringLiteral("lblVersion"), AboutInfo::versionText(), this), 1, 1);
@@ -69,7 +69,7 @@ void AboutBox::buildControls() {
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
-    layout->addSpacing(Twips::toPixels(240, this));
+    layout->addSpacing(Twips::toPixels(240));
     layout->addWidget(makeLine(QStringLiteral("Line1_0"), this));
     layout->addWidget(makeLine(QStringLiteral("Line1_1"), this));
     layout->addWidget(makeLabel(QStringLiteral("lblDisclaimer"), AboutInfo::contact(), this));

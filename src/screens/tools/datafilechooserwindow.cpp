@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "datafilechooserwindow.h"
 
-#include "japanesefont.h"
-#include "twips.h"
+#include "app/japanesefont.h"
+#include "app/twips.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -40,18 +40,18 @@ void DataFileChooserWindow::buildControls() {
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("Ls_Db"));
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
-    list_->setMinimumSize(Twips::toSize(5175, 2400, this));
+    list_->setMinimumSize(Twips::toSize(5175, 2400));
     open_ = new QPushButton(QStringLiteral("開く"), this);
     open_->setObjectName(QStringLiteral("Bt_Open"));
-    open_->setMinimumSize(Twips::toSize(1215, 495, this));
+    open_->setMinimumSize(Twips::toSize(1215, 495));
     cancel_ = new QPushButton(QStringLiteral("キャンセル"), this);
     cancel_->setObjectName(QStringLiteral("Bt_Cancel"));
-    cancel_->setMinimumSize(Twips::toSize(1215, 495, this));
+    cancel_->setMinimumSize(Twips::toSize(1215, 495));
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(open_);
-    buttons->addSpacing(Twips::toPixels(465, this));
+    buttons->addSpacing(Twips::toPixels(465));
     buttons->addWidget(cancel_);
     buttons->addStretch(1);
     auto* layout = new QVBoxLayout(this);

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "displaysettingsdialog.h"
 
+#include "app/japanesefont.h"
+#include "app/twips.h"
 #include "colourswatch.h"
-#include "japanesefont.h"
-#include "twips.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -44,12 +44,12 @@ DisplaySettingsDialog::DisplaySettingsDialog(AppValues& values, UserDialogs& dia
 
 void DisplaySettingsDialog::buildControls() {
     auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(Twips::toPixels(225, this));
-    grid->setVerticalSpacing(Twips::toPixels(165, this));
+    grid->setHorizontalSpacing(Twips::toPixels(225));
+    grid->setVerticalSpacing(Twips::toPixels(165));
     for (int i = 0; i < DisplaySettingsLogic::SwatchCount; ++i) {
         auto* swatch = new ColourSwatch(this);
         swatch->setObjectName(QStringLiteral("LB_col_%1").arg(i));
-        swatch->setFixedSize(Twips::toSize(615, 495, this));
+        swatch->setFixedSize(Twips::toSize(615, 495));
         connect(swatch, &ColourSwatch::clicked, this, [this, i] { logic_.chooseColour(i); });
         auto* label = new QLabel(DisplaySettingsLogic::labelText(i), this);
         label->setObjectName(QStringLiteral("Label1_%1").arg(i));
@@ -66,7 +66,7 @@ void DisplaySettingsDialog::buildControls() {
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
-    layout->addSpacing(Twips::toPixels(120, this));
+    layout->addSpacing(Twips::toPixels(120));
     layout->addWidget(noSound_);
     layout->addWidget(noExplainOnNg_);
     layout->addLayout(buildButtons());

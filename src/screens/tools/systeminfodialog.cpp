@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "systeminfodialog.h"
 
-#include "japanesefont.h"
+#include "app/japanesefont.h"
 
 #include <QClipboard>
 #include <QFormLayout>

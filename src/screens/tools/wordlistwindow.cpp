@@ -2,9 +2,9 @@
 #include "wordlistwindow.h"
 
 #include "app/appvalues.h"
+#include "app/japanesefont.h"
+#include "app/twips.h"
 #include "app/userdialogs.h"
-#include "japanesefont.h"
-#include "twips.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -43,18 +43,18 @@ void WordListWindow::buildControls() {
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid_->setWordWrap(false);
-    grid_->setMinimumSize(Twips::toSize(9135, 5295, this));
+    grid_->setMinimumSize(Twips::toSize(9135, 5295));
     // Fixed row heights spare the view from measuring 50,000 rows.
     QHeaderView* rows = grid_->verticalHeader();
     rows->setSectionResizeMode(QHeaderView::Fixed);
     rows->setDefaultSectionSize(grid_->fontMetrics().height() + 4);
-    rows->setFixedWidth(Twips::toPixels(240, this));
+    rows->setFixedWidth(Twips::toPixels(240));
     sizeColumns();
 
     auto* close = new QPushButton(QStringLiteral("閉じる"), this);
     close->setObjectName(QStringLiteral("Command1"));
     close->setFont(JapaneseFont::proportionalGothic(9));
-    close->setMinimumSize(Twips::toSize(1335, 375, this));
+    close->setMinimumSize(Twips::toSize(1335, 375));
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &QWidget::close);
 

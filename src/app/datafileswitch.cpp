@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "datafileswitch.h"
+#include "app/product.h"
 
 #include "appvalues.h"
 #include "settingsfiles.h"
@@ -29,7 +30,7 @@ DataFileSwitch::DataFileSwitch(AppValues& values, UserDialogs& dialogs, QString 
 QString DataFileSwitch::windowTitleFor(const QString& path) {
     if (path.isEmpty())
         return {};
-    return QStringLiteral("VOKU英単カード") + QChar(0x3000) + fileNameOf(path);
+    return Product::titleWith(fileNameOf(path));
 }
 
 DataFileSwitch::Outcome DataFileSwitch::open(const QString& path) {

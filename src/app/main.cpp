@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/appversion.h"
 #include "app/appwindows.h"
+#include "app/product.h"
 #include "app/qtuserdialogs.h"
 #include "app/singleinstance.h"
 
@@ -12,10 +12,10 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("voku"));
-    QApplication::setApplicationVersion(AppVersion::number());
+    QApplication::setApplicationVersion(Product::version());
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("VOKU英単カード"));
+    parser.setApplicationDescription(Product::title());
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("FILE.vku"),

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qtuserdialogs.h"
+#include "app/product.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -33,7 +34,7 @@ int showMessage(const QString& text, UserDialogs::Icon icon, QMessageBox::Standa
 } // namespace
 
 QString QtUserDialogs::title() {
-    return QStringLiteral("VOKU英単カード");
+    return Product::title();
 }
 
 void QtUserDialogs::inform(const QString& text, Icon icon) {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settingsmodule.h"
+#include "app/product.h"
 
 #include "datafileswitch.h"
 #include "settingsfiles.h"
@@ -42,7 +43,7 @@ QString SettingsModule::installedDataFolderPath() {
 }
 
 QString SettingsModule::defaultSettingsFolderName() {
-    return QStringLiteral("VOKU英単カード");
+    return Product::title();
 }
 
 void SettingsModule::FindDocumentsFolder() {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "startscreen.h"
+#include "app/product.h"
 
 #include "japanesefont.h"
 #include "startupsequence.h"
@@ -15,7 +16,7 @@ StartScreen::StartScreen(StartupSequence& sequence, QWidget* parent)
     , sequence_(sequence) {
     setObjectName(QStringLiteral("VK0000"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("VOKU英単カード"));
+    setWindowTitle(Product::title());
     buildControls();
     Lb_Ver->setText(StartupSequence::versionText());
     sequence_.run();

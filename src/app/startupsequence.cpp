@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "startupsequence.h"
 
-#include "appversion.h"
+#include "app/product.h"
 #include "settingsfiles.h"
 #include "settingsmodule.h"
 
@@ -41,7 +41,7 @@ void StartupSequence::begin() {
 }
 
 QString StartupSequence::versionText() {
-    return QStringLiteral("ﾊﾞｰｼﾞｮﾝ ") + AppVersion::number();
+    return Product::versionText();
 }
 
 QString StartupSequence::takeStartMessage(const QString& path) {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // voku-words: makes, converts, exports, summarises and prints word data files.
+#include "app/product.h"
 #include "wordscommands.h"
 
 #include "data/newwordfile.h"
@@ -110,7 +111,7 @@ int main(int argc, char* argv[]) {
         printing ? std::make_unique<QGuiApplication>(argc, argv)
                  : std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("voku-words"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(VOKU_VERSION));
+    QCoreApplication::setApplicationVersion(Product::version());
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("VOKU英単カードの単語データを扱います。") +

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wordscommands.h"
+#include "app/product.h"
 
 #include "ioreason.h"
 #include "outputtarget.h"
@@ -166,8 +167,7 @@ int print(const QString& wordFile, const std::optional<QString>& output, const Q
             for (const GroupSummary& group : store.groupSummaries())
                 chosen.push_back(group.group);
         }
-        const QString title =
-            QStringLiteral("VOKU英単カード") + QChar(0x3000) + QFileInfo(wordFile).fileName();
+        const QString title = Product::titleWith(QFileInfo(wordFile).fileName());
         const auto outcome = PrintWordCards::toPdf(store, chosen, title, pdfPath);
         if (outcome == PrintWordCards::Outcome::Failed)
             return failWith(pdfFailure(pdfPath));

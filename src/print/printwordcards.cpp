@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "printwordcards.h"
+#include "app/product.h"
 
 #include "cardlayoutform.h"
 #include "pagerenderer.h"
@@ -83,7 +84,7 @@ PrintWordCards::Outcome PrintWordCards::toPdf(const WordStore& store,
                         QMarginsF(PdfMarginMm, PdfMarginMm, PdfMarginMm, PdfMarginMm),
                         QPageLayout::Millimeter));
         writer.setTitle(title);
-        writer.setCreator(QStringLiteral("VOKU英単カード"));
+        writer.setCreator(Product::title());
         PrintWordCards job(writer, title, total, progress);
         outcome = job.run(store, groups);
     }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "explainwindow.h"
+#include "app/product.h"
 
 #include "app/japanesefont.h"
 #include "app/twips.h"
@@ -24,7 +25,7 @@ ExplainWindow::ExplainWindow(DrillLogic& logic, QWidget* drillScreen)
     , logic_(logic) {
     setObjectName(QStringLiteral("VK0030"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("VOKU英単カード"));
+    setWindowTitle(Product::title());
     setFont(JapaneseFont::proportionalGothic(9));
     setFixedSize(Twips::toRect(0, 0, 5880, 5835).size());
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "aboutbox.h"
+#include "app/product.h"
 
 #include "aboutinfo.h"
 #include "app/japanesefont.h"
@@ -55,14 +56,14 @@ void AboutBox::buildControls() {
     icon->setObjectName(QStringLiteral("picIcon"));
     icon->setPixmap(programIcon(this));
     icon->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
-    auto* title = makeLabel(QStringLiteral("lblTitle"), AboutInfo::title(), this);
+    auto* title = makeLabel(QStringLiteral("lblTitle"), Product::title(), this);
     title->setFont(JapaneseFont::proportionalGothic(14, true));
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(Twips::toPixels(300));
     grid->addWidget(icon, 0, 0, 3, 1);
     grid->addWidget(title, 0, 1);
-    grid->addWidget(makeLabel(QStringLiteral("lblVersion"), AboutInfo::versionText(), this), 1, 1);
+    grid->addWidget(makeLabel(QStringLiteral("lblVersion"), Product::versionText(), this), 1, 1);
     grid->addWidget(makeLabel(QStringLiteral("lblDescription"), AboutInfo::copyright(), this), 2,
                     1);
     grid->setColumnStretch(1, 1);

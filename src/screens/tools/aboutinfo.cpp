@@ -1,24 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "aboutinfo.h"
 
-#include "app/appversion.h"
+#include "app/product.h"
 
 namespace AboutInfo {
 
-QString title() {
-    return QStringLiteral("VOKU英単カード");
-}
-
 QString caption() {
-    return title() + QStringLiteral("のﾊﾞｰｼﾞｮﾝ情報");
-}
-
-QString versionText() {
-    return QStringLiteral("ﾊﾞｰｼﾞｮﾝ ") + AppVersion::number();
+    return Product::title() + QStringLiteral("のﾊﾞｰｼﾞｮﾝ情報");
 }
 
 QString copyright() {
-    return QStringLiteral("Copyright © 2026 VOKU英単カード開発チーム");
+    return QStringLiteral("Copyright © 2026 ") + Product::title() + QStringLiteral("開発チーム");
 }
 
 QString contact() {

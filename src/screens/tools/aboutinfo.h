@@ -6,9 +6,7 @@
 // The texts of the About box.
 namespace AboutInfo {
 
-QString title();       // "VOKU英単カード"
-QString caption();     // the title, then "のﾊﾞｰｼﾞｮﾝ情報"
-QString versionText(); // "ﾊﾞｰｼﾞｮﾝ 1.3.0", as on the start screen
+QString caption(); // the title, then "のﾊﾞｰｼﾞｮﾝ情報"
 QString copyright();
 QString contact();
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "displaysettingsdialog.h"
+#include "app/product.h"
 
 #include "app/japanesefont.h"
 #include "app/twips.h"
@@ -35,7 +36,7 @@ DisplaySettingsDialog::DisplaySettingsDialog(AppValues& values, UserDialogs& dia
     , logic_(values, dialogs) {
     setObjectName(QStringLiteral("VKP020"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("VOKU英単カード"));
+    setWindowTitle(Product::title());
     setFont(JapaneseFont::proportionalGothic(9));
     buildControls();
     connect(&logic_, &DisplaySettingsLogic::changed, this, &DisplaySettingsDialog::render);

@@ -3,7 +3,7 @@
 
 #include "aboutinfo.h"
 #include "app/appvalues.h"
-#include "app/appversion.h"
+#include "app/product.h"
 
 #include <QSysInfo>
 
@@ -17,8 +17,7 @@ QString orNone(const QString& text) {
 
 SystemInfo::SystemInfo(const AppValues& values) {
     items_ = {
-        {QStringLiteral("プログラム"),
-         AboutInfo::title() + QLatin1Char(' ') + AppVersion::number()},
+        {QStringLiteral("プログラム"), Product::title() + QLatin1Char(' ') + Product::version()},
         // The Qt the program runs with can differ from the one it was built with.
         {QStringLiteral("Qt"), QStringLiteral("%1（ビルド時 %2）").arg(qVersion(), QT_VERSION_STR)},
         {QStringLiteral("OS"), QSysInfo::prettyProductName()},

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/appversion.h"
+#include "app/applicationsetup.h"
 #include "app/appwindows.h"
 #include "app/qtuserdialogs.h"
 #include "app/singleinstance.h"
@@ -11,8 +11,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("voku"));
-    QApplication::setApplicationVersion(AppVersion::number());
+    ApplicationSetup::apply(app);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("VOKU英単カード"));

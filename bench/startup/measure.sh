@@ -13,11 +13,13 @@ display=:73
 
 [ -f "$build/build.ninja" ] || cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     $(command -v ccache >/dev/null && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache) >/dev/null
-cmake --build "$build" -j2 --target voku bare_window voku_resources voku_sample_words >/dev/null
+cmake --build "$build" -j2 --target voku bare_window firstwindow voku_resources voku_sample_words \
+    >/dev/null
 
+command -v Xvfb >/dev/null ||
+    { echo "measure.sh needs Xvfb (Debian package xvfb) to show the windows it times" >&2; exit 1; }
 work=$(mktemp -d)
 mkdir -m 700 "$work/runtime"
-gcc -O2 -Wall -o "$work/mapwait" ../shared/tools/mapwait.c -lX11
 Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
@@ -31,7 +33,7 @@ settings_name=$(sed -n 's/^"\(.*\)".*/\1/p' "$app/Vokuini.ini" | iconv -f CP932 
 [ -f "$app/Ini/VKI010.ini" ] && ls "$app"/Ini/*.vku >/dev/null 2>&1 ||
     echo "note: no bundled sample word file in $app/Ini; voku starts without one"
 
-# mapwait prints: label ms=<ms> rss_kb=<kb> hwm_kb=<kb> ...
+# firstwindow prints: label ms=<ms> rss_kb=<kb> hwm_kb=<kb> title="..."
 measure() {
     local label=$1; shift
     for i in $(seq "$runs"); do
@@ -42,7 +44,7 @@ measure() {
             cp "$app"/Ini/* "$home/Documents/$settings_name/"
         fi
         DISPLAY=$display HOME=$home XDG_CONFIG_HOME=$home/.config XDG_RUNTIME_DIR=$work/runtime \
-            "$work/mapwait" -l "$label" -- "$@"
+            "$build/bench/startup/firstwindow" -l "$label" -- "$@"
     done
 }
 

@@ -12,8 +12,10 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 mkdir -p "$work/home/Documents"
 
 report=$work/report.txt
+# A sanitizer build wants its runtime loaded before anything else.
+asan=$(ldd "$prefix/bin/voku" | awk '/libasan/ { print $3 }')
 HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_RUNTIME_DIR=$work QT_QPA_PLATFORM=offscreen \
-    LANG=C.UTF-8 LD_PRELOAD=$probe VOKU_PROBE_REPORT=$report \
+    LANG=C.UTF-8 LD_PRELOAD=${asan:+$asan:}$probe VOKU_PROBE_REPORT=$report \
     timeout 60 "$prefix/bin/voku" 2>"$work/stderr.txt" || {
     echo "the installed voku failed (status $?):"; cat "$work/stderr.txt" "$report"; exit 1; }
 cat "$report"

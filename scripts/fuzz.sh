@@ -43,10 +43,10 @@ cmake --build "$build" -j2 $(printf -- '--target fuzz_%s ' "${targets[@]}")
 seeds() {
     case $1 in
         settings) echo resources/Ini resources/Vokuini.ini ;;
-        csv) echo data/words.csv ../shared/fixtures/jet/small-2000.word.csv ;;
-        open) echo ../shared/fixtures/jet ;;
+        csv) echo data/words.csv tests/data/legacy/jet/small-2000.word.csv ;;
+        open) echo tests/data/legacy/jet/*.vku ;;
         legacy) for name in empty-words small-2000 small-2003 ace-2007 unicode-2000 truncated; do
-            echo "../shared/fixtures/jet/$name.vku"
+            echo "tests/data/legacy/jet/$name.vku"
         done ;;
     esac
 }

@@ -9,7 +9,8 @@ packages=(
   qt6-base-dev qt6-multimedia-dev libqt6svg6
   libsqlite3-dev mdbtools-dev libglib2.0-dev
   libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
-  fonts-ipafont-gothic fonts-ipafont-mincho fonts-noto-cjk fonts-symbola
+  fonts-ipafont-gothic fonts-ipafont-mincho fonts-noto-cjk fonts-symbola qt6-translations-l10n
+  appstream dpkg-dev file
   xvfb xauth imagemagick poppler-utils libx11-dev clang-format strace
 )
 

@@ -7,5 +7,7 @@ scripts/install-deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVOKU_WERROR=ON
 cmake --build build -j"$(nproc)"
 QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j"$(nproc)" "$@"
+# The Debian package (build/voku_<version>_amd64.deb).
+(cd build && cpack -G DEB >/dev/null && ls voku_*.deb)
 # The fuzz targets, each for a short fixed number of runs after replaying the kept inputs.
 scripts/fuzz.sh --short

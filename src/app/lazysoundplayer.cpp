@@ -2,6 +2,7 @@
 #include "lazysoundplayer.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QLibrary>
 
 namespace {
@@ -34,6 +35,7 @@ void LazySoundPlayer::play(const QString& fileName) {
 }
 
 QStringList LazySoundPlayer::defaultModulePaths() {
-    return {QCoreApplication::applicationDirPath() + QStringLiteral("/libvoku_sound.so"),
-            QStringLiteral(VOKU_INSTALLED_LIB_DIR "/libvoku_sound.so")};
+    const QString folder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    return {folder + QStringLiteral("libvoku_sound.so"),
+            QDir::cleanPath(folder + QStringLiteral(VOKU_LIB_FROM_BIN "/libvoku_sound.so"))};
 }

@@ -21,7 +21,8 @@ public:
     // True once the module was found and loaded (on the first sound).
     bool hasModule() const { return player_ != nullptr; }
 
-    // The module beside the program, then the installed one.
+    // The module beside the program (a build), then the installed one, found from the
+    // program's folder as the data are.
     static QStringList defaultModulePaths();
 
 private:

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/applicationsetup.h"
 #include "app/appwindows.h"
 #include "app/product.h"
 #include "app/qtuserdialogs.h"
@@ -11,8 +12,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("voku"));
-    QApplication::setApplicationVersion(Product::version());
+    ApplicationSetup::apply(app);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(Product::title());

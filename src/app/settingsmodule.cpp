@@ -31,16 +31,14 @@ bool isFile(const QString& path) {
 } // namespace
 
 SettingsModule::SettingsModule(AppValues& values, UserDialogs& dialogs, SoundPlayer& sound,
-                               const QString& executableFolder, const QString& installedDataFolder)
+                               const QString& executableFolder)
     : values_(values)
     , dialogs_(dialogs)
     , sound_(sound)
     , executableFolder_(withSlash(executableFolder))
-    , installedDataFolder_(withSlash(installedDataFolder)) {}
-
-QString SettingsModule::installedDataFolderPath() {
-    return QStringLiteral(VOKU_INSTALLED_DATA_DIR);
-}
+    // Relative to the executable, so that an install under any prefix finds its data.
+    , installedDataFolder_(
+          withSlash(QDir::cleanPath(executableFolder_ + QStringLiteral(VOKU_DATA_FROM_BIN)))) {}
 
 QString SettingsModule::defaultSettingsFolderName() {
     return Product::title();
@@ -61,11 +59,7 @@ void SettingsModule::PrepareSettingsFolder() {
     if (!settingsFolderComplete()) {
         dialogs_.inform(QStringLiteral("設定ファイルをコピーします。キャンセルしないでください！"
                                        "始めますのでOKボタンをクリックしてください。"));
-        if (copyMissingTemplateFiles())
-            dialogs_.inform(QStringLiteral("設定ファイルをコピーしました。OKボタンをクリックして"
-                                           "ください。"));
-        else
-            dialogs_.inform(QStringLiteral("処理が中断されました。"));
+        dialogs_.inform(copyMissingTemplateFiles());
     }
     warnWhenUnwritable();
 }
@@ -118,12 +112,18 @@ bool SettingsModule::settingsFolderComplete() const {
            isFile(folder + SettingsFiles::groupSelectionFile) && QFileInfo(folder).isDir();
 }
 
-// Copies the template files the settings folder lacks; a file already there is the
-// learner's and is never replaced. False when anything could not be copied.
-bool SettingsModule::copyMissingTemplateFiles() const {
+// Makes the settings folder and copies the template files it lacks; a file already there
+// is the learner's and is never replaced. Returns the message that reports the outcome.
+QString SettingsModule::copyMissingTemplateFiles() const {
     const QDir source(values_.AppFolder + templateFolder);
-    if (!source.exists() || !QDir().mkpath(values_.SettingsFolder))
-        return false;
+    if (!QDir().mkpath(values_.SettingsFolder))
+        return QStringLiteral("処理が中断されました。");
+    // Without templates the program runs on its defaults and still keeps the learner's
+    // settings in the folder.
+    if (!source.exists())
+        return QStringLiteral("設定ファイルのひな形のフォルダーが見つかりません。"
+                              "初期設定で続けます。\n") +
+               QDir::toNativeSeparators(source.path());
     bool copied = true;
     for (const QFileInfo& file : source.entryInfoList(QDir::Files)) {
         const QString target = values_.SettingsFolder + file.fileName();
@@ -135,7 +135,8 @@ bool SettingsModule::copyMissingTemplateFiles() const {
                                                    QFile::WriteOwner) &&
                  copied;
     }
-    return copied;
+    return copied ? QStringLiteral("設定ファイルをコピーしました。OKボタンをクリックしてください。")
+                  : QStringLiteral("処理が中断されました。");
 }
 
 void SettingsModule::warnWhenUnwritable() const {

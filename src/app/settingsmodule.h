@@ -13,13 +13,11 @@ class UserDialogs;
 // Bad or missing settings never stop the program; it goes on with the values in memory.
 class SettingsModule {
 public:
-    // executableFolder is where the program runs from; installedDataFolder (ending with
-    // "/") is used when the former holds no "Vokuini.ini".
+    // executableFolder is where the program runs from; when it holds no "Vokuini.ini"
+    // (an installed program) the data are in ../share/voku/ beside it.
     SettingsModule(AppValues& values, UserDialogs& dialogs, SoundPlayer& sound,
-                   const QString& executableFolder,
-                   const QString& installedDataFolder = installedDataFolderPath());
+                   const QString& executableFolder);
 
-    static QString installedDataFolderPath();
     // Settings folder name used when "Vokuini.ini" is missing or names nothing.
     static QString defaultSettingsFolderName();
 
@@ -37,7 +35,7 @@ public:
 private:
     QString settingsFolderName() const;
     bool settingsFolderComplete() const;
-    bool copyMissingTemplateFiles() const;
+    QString copyMissingTemplateFiles() const;
     void warnWhenUnwritable() const;
 
     AppValues& values_;

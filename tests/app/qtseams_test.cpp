@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/applicationsetup.h"
 #include "app/appvalues.h"
 #include "app/lazysoundplayer.h"
 #include "app/qtdocumentopener.h"
@@ -9,6 +10,7 @@
 #include <QColorDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -23,6 +25,7 @@ class QtSeamsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void messageBoxCarriesTitleTextIconAndButtons();
     void askYesNoAnswersWithTheButtonPressed();
     void dataFileDialogIsQtsOwnWithTheWordDataFilter();
@@ -52,6 +55,12 @@ void QtSeamsTest::whenModal(std::function<void(QWidget*)> action) {
     timer->start();
 }
 
+// As the program starts: Japanese texts in Qt's own dialogs, and the program's icon.
+void QtSeamsTest::initTestCase() {
+    ApplicationSetup::apply(*qApp);
+    QVERIFY(!QApplication::windowIcon().pixmap(32).isNull());
+}
+
 void QtSeamsTest::messageBoxCarriesTitleTextIconAndButtons() {
     QtUserDialogs dialogs;
     QString title, text;
@@ -76,11 +85,20 @@ void QtSeamsTest::messageBoxCarriesTitleTextIconAndButtons() {
 
 void QtSeamsTest::askYesNoAnswersWithTheButtonPressed() {
     QtUserDialogs dialogs;
-    for (const auto answer : {QMessageBox::Yes, QMessageBox::No}) {
-        whenModal([answer](QWidget* modal) {
-            qobject_cast<QMessageBox*>(modal)->button(answer)->click();
+    const struct {
+        QMessageBox::StandardButton answer;
+        QString caption;
+    } cases[] = {{QMessageBox::Yes, QStringLiteral("はい(&Y)")},
+                 {QMessageBox::No, QStringLiteral("いいえ(&N)")}};
+    for (const auto& [answer, caption] : cases) {
+        QString shown;
+        whenModal([answer, &shown](QWidget* modal) {
+            QAbstractButton* button = qobject_cast<QMessageBox*>(modal)->button(answer);
+            shown = button->text();
+            button->click();
         });
         QCOMPARE(dialogs.askYesNo(QStringLiteral("?")), answer == QMessageBox::Yes);
+        QCOMPARE(shown, caption);
     }
 }
 
@@ -88,16 +106,19 @@ void QtSeamsTest::dataFileDialogIsQtsOwnWithTheWordDataFilter() {
     QTemporaryDir dir;
     QFile(dir.filePath(QStringLiteral("a.vku"))).open(QIODevice::WriteOnly);
     QtUserDialogs dialogs;
+    QString lookIn;
     QStringList filters;
     whenModal([&](QWidget* modal) {
         auto* dialog = qobject_cast<QFileDialog*>(modal);
         QVERIFY(dialog);
         QVERIFY(dialog->testOption(QFileDialog::DontUseNativeDialog));
+        lookIn = dialog->findChild<QLabel*>(QStringLiteral("lookInLabel"))->text();
         filters = dialog->nameFilters();
         dialog->reject();
     });
     QCOMPARE(dialogs.chooseDataFile(dir.path()), QString());
     QCOMPARE(filters, QStringList{QStringLiteral("単語データ (*.vku)")});
+    QCOMPARE(lookIn, QStringLiteral("アドレス:"));
 
     whenModal([&](QWidget* modal) {
         auto* name = modal->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
@@ -111,14 +132,18 @@ void QtSeamsTest::dataFileDialogIsQtsOwnWithTheWordDataFilter() {
 void QtSeamsTest::colourDialogStartsFromTheColourAndCancelGivesNothing() {
     QtUserDialogs dialogs;
     QColor shown;
+    QStringList labels;
     whenModal([&](QWidget* modal) {
         auto* dialog = qobject_cast<QColorDialog*>(modal);
         QVERIFY(dialog);
+        for (const QLabel* label : dialog->findChildren<QLabel*>())
+            labels << label->text();
         shown = dialog->currentColor();
         dialog->reject();
     });
     QCOMPARE(dialogs.chooseColour(QColor(0xFF, 0xFF, 0xC0)), std::nullopt);
     QCOMPARE(shown, QColor(0xFF, 0xFF, 0xC0));
+    QVERIFY2(labels.contains(QStringLiteral("基本カラー(&B)")), qPrintable(labels.join(u'|')));
 
     whenModal([](QWidget* modal) {
         auto* dialog = qobject_cast<QColorDialog*>(modal);

@@ -51,7 +51,7 @@ protected:
     AppValues values;
     FakeUserDialogs dialogs;
     FakeSoundPlayer sound;
-    SettingsModule module{values, dialogs, sound, appFolder(), program.path() + "/share/voku"};
+    SettingsModule module{values, dialogs, sound, appFolder()};
 };
 
 TEST_F(SettingsModuleTest, FindsFoldersEndingWithSlash) {
@@ -128,10 +128,14 @@ TEST_F(SettingsModuleTest, UnwritableFolderIsReportedOnceAndTheRunGoesOn) {
     EXPECT_EQ(values.NoDataFile, -1);
 }
 
-TEST_F(SettingsModuleTest, MissingTemplateFolderInterruptsTheCopy) {
+TEST_F(SettingsModuleTest, MissingTemplateFolderIsNamedAndTheSettingsFolderMade) {
     QDir(appFolder() + "Ini").removeRecursively();
     prepare();
-    EXPECT_EQ(dialogs.messages.mid(0, 2), (QStringList{announce, interrupted}));
+    EXPECT_EQ(dialogs.messages,
+              (QStringList{announce, QStringLiteral("設定ファイルのひな形のフォルダーが見つかりま"
+                                                    "せん。初期設定で続けます。\n") +
+                                         appFolder() + "Ini"}));
+    EXPECT_TRUE(QFileInfo(settingsFolder()).isDir());
 }
 
 TEST_F(SettingsModuleTest, MissingOrEmptyVokuiniGivesTheDefaultFolderName) {

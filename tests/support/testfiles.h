@@ -7,7 +7,8 @@
 // Helpers that give every test its own copies of the legacy fixtures and its own HOME.
 namespace testfiles {
 
-// Path of a file in the shared fixtures folder, e.g. fixture("jet/small-2000.vku").
+// Path of a legacy fixture, e.g. fixture("jet/small-2000.vku"): the repository's files
+// from tests/data/legacy/, as copied (and unpacked) into the build tree.
 QString fixture(const QString& relativePath);
 
 // Copies a fixture into dir, makes the copy writable and returns its path.

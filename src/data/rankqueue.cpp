@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rankqueue.h"
 
-#include "levelclass.h"
 #include "sqlstatement.h"
 
 #include <utility>

@@ -33,8 +33,6 @@ const char* const tableDefinition = R"((
 
 const char* const schemaRest = R"(
 CREATE INDEX word_progress ON word ("group", times, level);
-CREATE INDEX selected_queue ON selected ((CASE WHEN times = 0 THEN 5 ELSE level END),
-                                         times, "group", key);
 CREATE VIEW syukei AS
     SELECT "group" AS "グループ",
            CASE WHEN times = 0 THEN 'チェックしてない'
@@ -53,8 +51,8 @@ const char* const summaryQuery =
 
 // The practice set's queues are read through this index; it is made after the rows are
 // in, which costs far less than keeping it up to date row by row.
-const char* const queueIndex = R"(CREATE INDEX selected_queue ON selected
-    ((CASE WHEN times = 0 THEN 5 ELSE level END), times, "group", key))";
+const QByteArray queueIndex = QByteArray("CREATE INDEX selected_queue ON selected (") +
+                              SqlStatement::rankExpression + R"(, times, "group", key))";
 
 const char* const groupFilter = R"("group" IN (SELECT value FROM json_each(?1)))";
 
@@ -274,6 +272,7 @@ WordStore WordStore::create(const QString& path) {
     for (const char* table : {"word", "selected"})
         exec(store.db_, QByteArray("CREATE TABLE ") + table + " " + tableDefinition, path);
     exec(store.db_, schemaRest, path);
+    exec(store.db_, queueIndex, path);
     exec(store.db_, QByteArray("PRAGMA application_id = ") + QByteArray::number(applicationId),
          path);
     exec(store.db_, QByteArray("PRAGMA user_version = ") + QByteArray::number(schemaVersion), path);
@@ -319,7 +318,7 @@ LevelCounts WordStore::buildPracticeSet(const std::vector<int>& groups, const Pr
         if (progress)
             progress(done, total);
     }
-    SqlStatement(db_, queueIndex, path_).run();
+    SqlStatement(db_, queueIndex.constData(), path_).run();
     LevelCounts counts{};
     const QByteArray countSql = QByteArray("SELECT ") + SqlStatement::rankExpression +
                                 ", count(*) FROM selected GROUP BY 1";

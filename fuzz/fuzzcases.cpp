@@ -56,7 +56,6 @@ void wordDataFile(const QByteArray& bytes, const QString& folder) {
     writeFile(path, bytes);
     try {
         const WordStore store = WordStore::open(path);
-        store.summaryRows();
         store.groupSummaries();
         for (int rank = 0; rank < LevelClass::Count; ++rank) {
             RankQueue queue = store.rankQueue(rank);

@@ -9,14 +9,15 @@ namespace LargeWordFile {
 
 namespace {
 
-constexpr int longGroups = 50;
-constexpr int longGroupWords = longGroups * 51;
-
-WordRecord wordAt(int i) {
+// The i-th word in group order: the first count % 999 groups hold one word more.
+WordRecord wordAt(int i, int count) {
+    const int base = count / groupCount;
+    const int longGroups = count % groupCount;
+    const int longWords = longGroups * (base + 1);
+    const int j = i - longWords;
     WordRecord row;
-    const int j = i - longGroupWords;
-    row.group = i < longGroupWords ? i / 51 + 1 : longGroups + 1 + j / 50;
-    row.key = i < longGroupWords ? i % 51 + 1 : j % 50 + 1;
+    row.group = i < longWords ? i / (base + 1) + 1 : longGroups + 1 + j / base;
+    row.key = i < longWords ? i % (base + 1) + 1 : j % base + 1;
     row.level = i % 5;
     row.times = (i * 7) % 13;
     const QString stem = QStringLiteral("word%1 ").arg(i);
@@ -31,11 +32,17 @@ WordRecord wordAt(int i) {
 
 } // namespace
 
-std::vector<WordRecord> words() {
+std::vector<int> sizes() {
+    if (qEnvironmentVariableIsSet("VOKU_BENCH_LARGE"))
+        return {5000, 50000, 500000};
+    return {5000, 50000};
+}
+
+std::vector<WordRecord> words(int count) {
     std::vector<WordRecord> rows;
-    rows.reserve(wordCount);
-    for (int i = 0; i < wordCount; ++i)
-        rows.push_back(wordAt(i));
+    rows.reserve(count);
+    for (int i = 0; i < count; ++i)
+        rows.push_back(wordAt(i, count));
     return rows;
 }
 
@@ -45,9 +52,18 @@ std::vector<int> groups() {
     return all;
 }
 
-QString create(const QString& folder) {
-    const QString path = folder + QStringLiteral("/large.vku");
-    WordStore::create(path).insertRows(WordStore::Table::Word, words());
+// Written in slices, so that making a large file does not leave the benchmark with the
+// memory of all its words.
+QString create(const QString& folder, int count) {
+    const QString path = folder + QStringLiteral("/large%1.vku").arg(count);
+    WordStore store = WordStore::create(path);
+    constexpr int slice = 10000;
+    for (int first = 0; first < count; first += slice) {
+        std::vector<WordRecord> rows;
+        for (int i = first; i < std::min(count, first + slice); ++i)
+            rows.push_back(wordAt(i, count));
+        store.insertRows(WordStore::Table::Word, rows);
+    }
     return path;
 }
 

@@ -6,18 +6,21 @@
 #include <QString>
 #include <vector>
 
-// The word file the benchmarks measure on: 50,000 words in 999 groups (groups 1 to 50
-// hold 51 words, the others 50, as in the largest legacy fixture), with every level and
-// check count, short and two-line words and meanings, and some Null texts.
+// The word files the benchmarks measure on: a given number of words spread over 999 groups
+// (at 50,000 words groups 1 to 50 hold 51 words, the others 50, as in the largest legacy
+// fixture), with every level and check count, short and two-line words and meanings, and
+// some Null texts.
 namespace LargeWordFile {
 
-constexpr int wordCount = 50000;
+constexpr int defaultWordCount = 50000;
 constexpr int groupCount = 999;
 
-std::vector<WordRecord> words();
+// The sizes measured: 5,000 and 50,000 words, and 500,000 when VOKU_BENCH_LARGE is set.
+std::vector<int> sizes();
+std::vector<WordRecord> words(int count = defaultWordCount);
 // Groups 1 to 999.
 std::vector<int> groups();
 // Makes the file in folder and returns its path.
-QString create(const QString& folder);
+QString create(const QString& folder, int count = defaultWordCount);
 
 } // namespace LargeWordFile

@@ -23,12 +23,4 @@ QString mark(int index) {
     return index >= 0 && index < Count ? marks()[index] : QString();
 }
 
-int ofMark(const QString& text) {
-    for (int i = 0; i < Count; ++i) {
-        if (marks()[i] == text)
-            return i;
-    }
-    return -1;
-}
-
 } // namespace LevelClass

@@ -21,7 +21,4 @@ int of(int level, int times);
 // The mark shown for a class: "○", "△○", "△△○", "△△△○", "△△△△", "チェックしてない".
 QString mark(int index);
 
-// Class index of a mark; -1 for any other text.
-int ofMark(const QString& mark);
-
 } // namespace LevelClass

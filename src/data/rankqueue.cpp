@@ -3,39 +3,47 @@
 
 #include "sqlstatement.h"
 
-#include <sqlite3.h>
 #include <utility>
 
-RankQueue::RankQueue(sqlite3_stmt* statement, QString path)
-    : statement_(statement)
-    , path_(std::move(path)) {}
+namespace {
 
-RankQueue::~RankQueue() {
-    sqlite3_finalize(statement_);
-}
+// The rank of a word is its level once checked and LevelClass::Never before; the index
+// selected_queue has this very expression first, so a read seeks to its place at once.
+// Within a rank the order is by times, group and key (times is 0 throughout Never).
+constexpr int readCount = 16;
+const QByteArray pageQuery = QByteArray("SELECT ") + SqlStatement::wordColumns +
+                             " FROM selected WHERE " + SqlStatement::rankExpression +
+                             " = ?1 AND (times, \"group\", key) > (?2, ?3, ?4)"
+                             " ORDER BY times, \"group\", key LIMIT ?5";
 
-RankQueue::RankQueue(RankQueue&& other) noexcept
-    : statement_(std::exchange(other.statement_, nullptr))
-    , path_(std::move(other.path_)) {}
+} // namespace
 
-RankQueue& RankQueue::operator=(RankQueue&& other) noexcept {
-    if (this != &other) {
-        sqlite3_finalize(statement_);
-        statement_ = std::exchange(other.statement_, nullptr);
-        path_ = std::move(other.path_);
-    }
-    return *this;
-}
+RankQueue::RankQueue(sqlite3* db, int rank, QString path)
+    : db_(db)
+    , rank_(rank)
+    , path_(std::move(path))
+    , ended_(false) {}
 
 std::optional<WordRecord> RankQueue::next() {
-    if (!statement_)
+    if (ahead_.empty() && !ended_)
+        readAhead();
+    if (ahead_.empty())
         return std::nullopt;
-    const int rc = sqlite3_step(statement_);
-    if (rc == SQLITE_ROW)
-        return SqlStatement::readWord(statement_);
-    sqlite3* db = sqlite3_db_handle(statement_);
-    sqlite3_finalize(std::exchange(statement_, nullptr));
-    if (rc != SQLITE_DONE)
-        SqlStatement::raise(db, rc, path_);
-    return std::nullopt;
+    WordRecord row = std::move(ahead_.front());
+    ahead_.pop_front();
+    return row;
+}
+
+void RankQueue::readAhead() {
+    SqlStatement query(db_, pageQuery.constData(), path_);
+    query.bind(1, rank_).bind(2, afterTimes_).bind(3, afterGroup_).bind(4, afterKey_);
+    query.bind(5, readCount);
+    while (query.step())
+        ahead_.push_back(query.word());
+    ended_ = ahead_.size() < readCount;
+    if (!ahead_.empty()) {
+        afterTimes_ = ahead_.back().times;
+        afterGroup_ = ahead_.back().group;
+        afterKey_ = ahead_.back().key;
+    }
 }

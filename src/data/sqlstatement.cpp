@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sqlstatement.h"
 
+#include "levelclass.h"
 #include "storeerror.h"
 
 #include <sqlite3.h>
 
 const char* const SqlStatement::wordColumns =
     R"("group", key, level, times, word, meaning, text1, text2, text3, text4, text5, text6)";
+static_assert(LevelClass::Never == 5);
+const char* const SqlStatement::rankExpression = "(CASE WHEN times = 0 THEN 5 ELSE level END)";
 
 namespace {
 
@@ -83,11 +86,8 @@ std::optional<QString> SqlStatement::optionalText(int column) const {
     return columnText(statement_, column);
 }
 
-sqlite3_stmt* SqlStatement::release() {
-    return std::exchange(statement_, nullptr);
-}
-
-WordRecord SqlStatement::readWord(sqlite3_stmt* statement) {
+WordRecord SqlStatement::word() const {
+    sqlite3_stmt* statement = statement_;
     WordRecord record;
     record.group = sqlite3_column_int(statement, 0);
     record.key = sqlite3_column_int(statement, 1);

@@ -32,13 +32,13 @@ public:
     QString text(int column) const;
     std::optional<QString> optionalText(int column) const;
 
-    // Hands the statement over; the caller finalizes it.
-    sqlite3_stmt* release();
+    // The whole word row of a statement that selects wordColumns first.
+    WordRecord word() const;
 
     // Column list shared by the queries that read whole word rows, in table order.
     static const char* const wordColumns;
-    // A whole word row from a statement that selects wordColumns first.
-    static WordRecord readWord(sqlite3_stmt* statement);
+    // A word's rank: LevelClass::Never until it is first checked, its level after.
+    static const char* const rankExpression;
     // Throws the StoreError for an SQLite result code.
     [[noreturn]] static void raise(sqlite3* db, int code, const QString& path);
 

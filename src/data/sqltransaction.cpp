@@ -8,7 +8,7 @@
 SqlTransaction::SqlTransaction(sqlite3* db, const QString& path)
     : db_(db)
     , path_(path) {
-    const int rc = sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+    const int rc = sqlite3_exec(db_, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK)
         SqlStatement::raise(db_, rc, path_);
 }

@@ -5,8 +5,11 @@
 
 struct sqlite3;
 
-// An immediate transaction that rolls back unless committed, so an operation that
-// throws halfway leaves the file as it was.
+// A write transaction that rolls back unless committed, so an operation that throws
+// halfway leaves the file as it was. It takes the file's exclusive lock at its start: with
+// a rollback journal every write needs that lock in the end (and again whenever SQLite
+// spills its cache), so waiting for it once here bounds the wait for another program's
+// lock to one busy timeout instead of one per spill.
 class SqlTransaction {
 public:
     SqlTransaction(sqlite3* db, const QString& path);

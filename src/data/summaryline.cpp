@@ -6,18 +6,6 @@
 
 namespace SummaryLine {
 
-std::vector<GroupSummary> fold(const std::vector<SummaryRow>& rows) {
-    std::vector<GroupSummary> result;
-    for (const SummaryRow& row : rows) {
-        if (result.empty() || result.back().group != row.group)
-            result.push_back(GroupSummary{row.group, {}});
-        const int index = LevelClass::ofMark(row.mark);
-        if (index >= 0)
-            result.back().counts[index] += row.count;
-    }
-    return result;
-}
-
 QString format(const GroupSummary& summary) {
     const auto field = [](qint64 n) {
         return QString::number(n).rightJustified(3, QLatin1Char(' '));

@@ -5,13 +5,6 @@
 #include <array>
 #include <vector>
 
-// One row of the per-group summary: a group, the mark of a level class, a count.
-struct SummaryRow {
-    int group = 0;
-    QString mark;
-    qint64 count = 0;
-};
-
 // The counts of one group by level class (index as in LevelClass).
 struct GroupSummary {
     int group = 0;
@@ -19,10 +12,6 @@ struct GroupSummary {
 };
 
 namespace SummaryLine {
-
-// Folds adjacent rows of the same group into one summary each; rows with an unknown
-// mark add nothing, a class without rows counts 0.
-std::vector<GroupSummary> fold(const std::vector<SummaryRow>& rows);
 
 // The main screen's summary line: seven right-aligned fields of three characters (group,
 // never checked, levels 0 to 4) with the spacing of the column header; a number of four

@@ -31,8 +31,6 @@ const char* const tableDefinition = R"((
     PRIMARY KEY ("group", key)
 ) STRICT)";
 
-// The practice set has no index for the level queues: sorting one rank when it is chosen
-// costs a few milliseconds, while keeping such an index would slow every build severalfold.
 const char* const schemaRest = R"(
 CREATE INDEX word_progress ON word ("group", times, level);
 CREATE VIEW syukei AS
@@ -44,15 +42,17 @@ CREATE VIEW syukei AS
     FROM word GROUP BY 1, 2 ORDER BY 1;
 )";
 
-// The summary is computed here with the view's own text rather than read through the
-// view, so a file whose view was altered cannot change what the main screen shows.
-const char* const summaryQuery = R"(
-SELECT "group",
-       CASE WHEN times = 0 THEN 'チェックしてない'
-            WHEN level = 0 THEN '○' WHEN level = 1 THEN '△○' WHEN level = 2 THEN '△△○'
-            WHEN level = 3 THEN '△△△○' ELSE '△△△△' END,
-       count(*)
-FROM word GROUP BY 1, 2 ORDER BY 1)";
+// The summary is computed here with the view's own rule rather than read through the
+// view, so a file whose view was altered cannot change what the main screen shows. It
+// groups in the order of the progress index, which needs no sorting, and leaves the
+// folding into level classes to the caller.
+const char* const summaryQuery =
+    R"(SELECT "group", times, level, count(*) FROM word GROUP BY "group", times, level)";
+
+// The practice set's queues are read through this index; it is made after the rows are
+// in, which costs far less than keeping it up to date row by row.
+const QByteArray queueIndex = QByteArray("CREATE INDEX selected_queue ON selected (") +
+                              SqlStatement::rankExpression + R"(, times, "group", key))";
 
 const char* const groupFilter = R"("group" IN (SELECT value FROM json_each(?1)))";
 
@@ -151,15 +151,42 @@ void checkDefinition(sqlite3* db, const char* table, const QString& path) {
 // program had them switched off is found here, before any screen relies on the ranges.
 // The columns tested are those of the progress index, so this reads the index, not the
 // words. The practice set needs no such test: it is always rebuilt from word before a drill.
+// The key has no check in the definition; it must fit the 32 bits the program keeps it
+// in, or a grade could land on another word. Once the groups are known to be 1 to 999,
+// the smallest and largest key of each group are found in the primary key's index with
+// two seeks, which costs the same for any number of words.
+const char* const keyCheck = R"(
+WITH RECURSIVE g(n) AS (SELECT 1 UNION ALL SELECT n + 1 FROM g WHERE n < 999)
+SELECT n FROM g
+WHERE (SELECT min(key) FROM word INDEXED BY sqlite_autoindex_word_1 WHERE "group" = n)
+          < -2147483648
+   OR (SELECT max(key) FROM word INDEXED BY sqlite_autoindex_word_1 WHERE "group" = n)
+          > 2147483647
+LIMIT 1)";
+
 void checkValues(sqlite3* db, const QString& path) {
-    SqlStatement query(db,
-                       R"(SELECT "group" FROM word WHERE NOT ("group" BETWEEN 1 AND 999)"
-                       R"( AND level BETWEEN 0 AND 4 AND times BETWEEN 0 AND 999) LIMIT 1)",
-                       path);
-    if (query.step())
-        throw StoreError(
-            StoreError::Kind::Invalid, path,
-            QStringLiteral("グループ %1 に範囲外の値があります").arg(query.integer(0)));
+    for (const char* sql : {R"(SELECT "group" FROM word WHERE NOT ("group" BETWEEN 1 AND 999)"
+                            R"( AND level BETWEEN 0 AND 4 AND times BETWEEN 0 AND 999) LIMIT 1)",
+                            keyCheck}) {
+        SqlStatement query(db, sql, path);
+        if (query.step())
+            throw StoreError(
+                StoreError::Kind::Invalid, path,
+                QStringLiteral("グループ %1 に範囲外の値があります").arg(query.integer(0)));
+    }
+}
+
+// A file left in write-ahead-log mode by another tool goes back to the rollback journal,
+// whose locks the busy handling here is made for.
+void useRollbackJournal(sqlite3* db, const QString& path) {
+    QString current;
+    {
+        SqlStatement mode(db, "PRAGMA journal_mode", path);
+        if (mode.step())
+            current = mode.text(0);
+    }
+    if (current.compare(QLatin1String("delete"), Qt::CaseInsensitive) != 0)
+        SqlStatement(db, "PRAGMA journal_mode = DELETE", path).run();
 }
 
 void checkHeader(const QString& path) {
@@ -229,6 +256,8 @@ WordStore WordStore::open(const QString& path) {
         checkDefinition(store.db_, table, path);
     }
     checkValues(store.db_, path);
+    if (!readOnly)
+        useRollbackJournal(store.db_, path);
     return store;
 }
 
@@ -243,6 +272,7 @@ WordStore WordStore::create(const QString& path) {
     for (const char* table : {"word", "selected"})
         exec(store.db_, QByteArray("CREATE TABLE ") + table + " " + tableDefinition, path);
     exec(store.db_, schemaRest, path);
+    exec(store.db_, queueIndex, path);
     exec(store.db_, QByteArray("PRAGMA application_id = ") + QByteArray::number(applicationId),
          path);
     exec(store.db_, QByteArray("PRAGMA user_version = ") + QByteArray::number(schemaVersion), path);
@@ -255,13 +285,19 @@ void WordStore::requireWritable() const {
         throw StoreError(StoreError::Kind::ReadOnly, path_);
 }
 
-std::vector<SummaryRow> WordStore::summaryRows() const {
+std::vector<GroupSummary> WordStore::groupSummaries() const {
     SqlStatement query(db_, summaryQuery, path_);
-    std::vector<SummaryRow> rows;
-    while (query.step())
-        rows.push_back(
-            SummaryRow{static_cast<int>(query.integer(0)), query.text(1), query.integer(2)});
-    return rows;
+    std::vector<GroupSummary> groups;
+    while (query.step()) {
+        const int group = static_cast<int>(query.integer(0));
+        if (groups.empty() || groups.back().group != group)
+            groups.push_back(GroupSummary{group, {}});
+        const int rank =
+            LevelClass::of(static_cast<int>(query.integer(2)), static_cast<int>(query.integer(1)));
+        if (rank >= 0)
+            groups.back().counts[static_cast<size_t>(rank)] += query.integer(3);
+    }
+    return groups;
 }
 
 LevelCounts WordStore::buildPracticeSet(const std::vector<int>& groups, const Progress& progress) {
@@ -269,6 +305,7 @@ LevelCounts WordStore::buildPracticeSet(const std::vector<int>& groups, const Pr
     const std::vector<int> chosen = distinct(groups);
     SqlTransaction transaction(db_, path_);
     const qint64 total = countWordsOfGroups(chosen);
+    SqlStatement(db_, "DROP INDEX IF EXISTS selected_queue", path_).run();
     SqlStatement(db_, "DELETE FROM selected", path_).run();
     const QByteArray copy = QByteArray("INSERT INTO selected SELECT ") + SqlStatement::wordColumns +
                             " FROM word WHERE \"group\" = ?1";
@@ -281,11 +318,11 @@ LevelCounts WordStore::buildPracticeSet(const std::vector<int>& groups, const Pr
         if (progress)
             progress(done, total);
     }
+    SqlStatement(db_, queueIndex.constData(), path_).run();
     LevelCounts counts{};
-    SqlStatement count(db_,
-                       "SELECT CASE WHEN times = 0 THEN 5 ELSE level END, count(*) "
-                       "FROM selected GROUP BY 1",
-                       path_);
+    const QByteArray countSql = QByteArray("SELECT ") + SqlStatement::rankExpression +
+                                ", count(*) FROM selected GROUP BY 1";
+    SqlStatement count(db_, countSql.constData(), path_);
     while (count.step()) {
         const qint64 index = count.integer(0);
         if (index < 0 || index >= LevelClass::Count)
@@ -298,23 +335,18 @@ LevelCounts WordStore::buildPracticeSet(const std::vector<int>& groups, const Pr
 }
 
 RankQueue WordStore::rankQueue(int rank) const {
-    const QByteArray columns = QByteArray("SELECT ") + SqlStatement::wordColumns + " FROM selected";
-    if (rank == LevelClass::Never) {
-        SqlStatement query(db_, columns + " WHERE times = 0 ORDER BY \"group\", key", path_);
-        return RankQueue(query.release(), path_);
-    }
-    SqlStatement query(
-        db_, columns + " WHERE level = ?1 AND times >= 1 ORDER BY times, \"group\", key", path_);
-    query.bind(1, rank);
-    return RankQueue(query.release(), path_);
+    return RankQueue(db_, rank, path_);
 }
 
 bool WordStore::writeGrade(int group, int key, int level, int times) {
     requireWritable();
+    SqlTransaction transaction(db_, path_);
     SqlStatement update(
         db_, R"(UPDATE word SET level = ?1, times = ?2 WHERE "group" = ?3 AND key = ?4)", path_);
     update.bind(1, level).bind(2, times).bind(3, group).bind(4, key).run();
-    return sqlite3_changes(db_) > 0;
+    const bool found = sqlite3_changes(db_) > 0;
+    transaction.commit();
+    return found;
 }
 
 void WordStore::resetGroups(const std::vector<int>& groups) {
@@ -340,9 +372,8 @@ void WordStore::forEachWordOfGroups(const std::vector<int>& groups, const RowVis
                            groupFilter + " ORDER BY \"group\", key";
     SqlStatement query(db_, sql.constData(), path_);
     query.bind(1, groupsJson(groups));
-    RankQueue rows(query.release(), path_);
-    while (const auto row = rows.next())
-        visit(*row);
+    while (query.step())
+        visit(query.word());
 }
 
 std::vector<WordListRow> WordStore::wordList() const {
@@ -358,9 +389,8 @@ void WordStore::forEachRow(Table table, const RowVisitor& visit) const {
     const QByteArray sql = QByteArray("SELECT ") + SqlStatement::wordColumns + " FROM " +
                            tableName(table) + " ORDER BY \"group\", key";
     SqlStatement query(db_, sql.constData(), path_);
-    RankQueue rows(query.release(), path_);
-    while (const auto row = rows.next())
-        visit(*row);
+    while (query.step())
+        visit(query.word());
 }
 
 void WordStore::insertRows(Table table, const std::vector<WordRecord>& rows) {

@@ -40,8 +40,7 @@ public:
     bool isReadOnly() const { return readOnly_; }
 
     // Per group and level class, the number of words, ordered by group.
-    std::vector<SummaryRow> summaryRows() const;
-    std::vector<GroupSummary> groupSummaries() const { return SummaryLine::fold(summaryRows()); }
+    std::vector<GroupSummary> groupSummaries() const;
 
     // Replaces the practice set with the words of the groups and returns its counts.
     LevelCounts buildPracticeSet(const std::vector<int>& groups, const Progress& progress = {});

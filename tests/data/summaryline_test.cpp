@@ -22,25 +22,11 @@ TEST(SummaryLineTest, FourDigitsWidenTheirField) {
               QStringLiteral("999        0    1000     0     0     0      0    "));
 }
 
-TEST(SummaryLineTest, FoldAddsRowsOfAGroupAndIgnoresUnknownMarks) {
-    const std::vector<SummaryRow> rows = {
-        {1, QStringLiteral("○"), 5},  {1, QStringLiteral("チェックしてない"), 20},
-        {1, QStringLiteral("○"), 2},  {1, QStringLiteral("×"), 9},
-        {2, QStringLiteral("△○"), 3},
-    };
-    const auto groups = SummaryLine::fold(rows);
-    ASSERT_EQ(groups.size(), 2u);
-    EXPECT_EQ(groups[0].counts, (std::array<qint64, 6>{7, 0, 0, 0, 0, 20}));
-    EXPECT_EQ(groups[1].counts, (std::array<qint64, 6>{0, 3, 0, 0, 0, 0}));
-}
-
 TEST(LevelClassTest, TimesDecidesBeforeLevel) {
     EXPECT_EQ(LevelClass::of(3, 0), LevelClass::Never);
     EXPECT_EQ(LevelClass::of(0, 1), 0);
     EXPECT_EQ(LevelClass::of(4, 999), 4);
     EXPECT_EQ(LevelClass::of(7, 1), -1);
-    for (int i = 0; i < LevelClass::Count; ++i)
-        EXPECT_EQ(LevelClass::ofMark(LevelClass::mark(i)), i);
     EXPECT_EQ(LevelClass::mark(3), QStringLiteral("△△△○"));
 }
 

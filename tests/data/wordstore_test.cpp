@@ -6,8 +6,10 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
+#include <tuple>
 
 using testwords::word;
 
@@ -113,6 +115,24 @@ TEST_F(WordStoreTest, QueuesFollowTheDrillOrderAndStayASnapshot) {
     EXPECT_EQ(open.next()->key, 1) << "a grade written meanwhile must not move the word";
 }
 
+TEST_F(WordStoreTest, LongQueuesKeepTheirOrderFromReadToRead) {
+    std::vector<WordRecord> words;
+    for (int i = 0; i < 300; ++i)
+        words.push_back(word(1 + i % 7, 1000 - i, i % 5, i % 4));
+    WordStore store = makeStore(words);
+    store.buildPracticeSet({1, 2, 3, 4, 5, 6, 7});
+    std::sort(words.begin(), words.end(), [](const WordRecord& a, const WordRecord& b) {
+        return std::tie(a.times, a.group, a.key) < std::tie(b.times, b.group, b.key);
+    });
+    for (int rank = 0; rank < LevelClass::Count; ++rank) {
+        std::vector<std::pair<int, int>> expected;
+        for (const WordRecord& w : words)
+            if ((w.times == 0 ? LevelClass::Never : w.level) == rank)
+                expected.emplace_back(w.group, w.key);
+        EXPECT_EQ(queue(store, rank), expected) << "rank " << rank;
+    }
+}
+
 TEST_F(WordStoreTest, GradeFindsExactlyOneWordOrWritesNothing) {
     WordStore store = makeStore({word(3, 17, 2, 5), word(31, 7, 2, 5), word(3, 1, 2, 5)});
     EXPECT_TRUE(store.writeGrade(3, 17, 3, 6));
@@ -204,7 +224,7 @@ TEST_F(WordStoreTest, DamagedFileIsReportedNotCrashedOn) {
     testfiles::writeAll(path, bytes);
     try {
         const WordStore store = WordStore::open(path);
-        store.summaryRows();
+        store.groupSummaries();
         FAIL() << "a damaged file read without complaint";
     } catch (const StoreError& error) {
         EXPECT_EQ(error.kind(), StoreError::Kind::Damaged);

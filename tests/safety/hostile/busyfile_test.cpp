@@ -11,7 +11,9 @@
 #include "screens/drill/drilllogic.h"
 #include "screens/main/mainscreenlogic.h"
 
+#include <QFile>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -106,6 +108,84 @@ TEST_F(BusyDrillTest, TryingAgainStoresTheGradeOnce) {
     EXPECT_EQ(integer(path_, "SELECT level FROM word WHERE key = 2 AND \"group\" = 1"), 4);
     EXPECT_EQ(drill_->values().cards[1].CardGraded, 1);
     EXPECT_EQ(fatal_, 0);
+}
+
+// Another program's lock while a write spills more than SQLite's page cache holds: the
+// write waits one busy timeout in all, not one per spill, and leaves the file as it was.
+struct HeldLock {
+    const char* name;
+    ExclusiveLock::Kind kind;
+    std::function<void(WordStore&)> write;
+};
+
+class HeldLockTest : public BusyFileTest, public ::testing::WithParamInterface<HeldLock> {};
+
+TEST_P(HeldLockTest, WaitsOneTimeoutThenGivesUpCleanly) {
+    std::vector<WordRecord> words;
+    for (int i = 0; i < 3000; ++i) {
+        words.push_back(word(1 + i % 30, 1 + i / 30, 1, 2));
+        words.back().meaning = QString(2000, QLatin1Char('m'));
+    }
+    QFile::remove(path_);
+    makeWordFile(path_, words);
+    const Snapshot before = snapshot(path_);
+    CountedWaits waits;
+    WordStore store = WordStore::open(path_);
+    ExclusiveLock lock(path_, GetParam().kind);
+    try {
+        GetParam().write(store);
+        ADD_FAILURE() << "wrote past another program's lock";
+    } catch (const StoreError& error) {
+        EXPECT_EQ(error.kind(), StoreError::Kind::Busy);
+    }
+    EXPECT_LE(CountedWaits::milliseconds(), 20);
+    lock.release();
+    EXPECT_EQ(snapshot(path_), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Locks, HeldLockTest,
+    ::testing::Values(HeldLock{"ReaderDuringBuild", ExclusiveLock::Kind::Read,
+                               [](WordStore& s) {
+                                   s.buildPracticeSet({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11});
+                               }},
+                      HeldLock{"ReaderDuringReset", ExclusiveLock::Kind::Read,
+                               [](WordStore& s) {
+                                   s.resetGroups({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12});
+                               }},
+                      HeldLock{"ReaderDuringGrade", ExclusiveLock::Kind::Read,
+                               [](WordStore& s) { s.writeGrade(1, 1, 2, 3); }},
+                      HeldLock{"WriterDuringBuild", ExclusiveLock::Kind::Write,
+                               [](WordStore& s) {
+                                   s.buildPracticeSet({1, 2});
+                               }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A reader's queue holds no lock between its reads: another copy of the program can
+// grade meanwhile, and the queue goes on in its order.
+TEST_F(BusyFileTest, AnOpenQueueDoesNotBlockAnotherCopysGrade) {
+    std::vector<WordRecord> words;
+    for (int key = 1; key <= 40; ++key)
+        words.push_back(word(1, key));
+    QFile::remove(path_);
+    makeWordFile(path_, words);
+    const WordStore reader = WordStore::open(path_);
+    RankQueue queue = reader.rankQueue(LevelClass::Never);
+    WordStore other = WordStore::open(path_);
+    for (int key = 1; key <= 40; ++key) {
+        ASSERT_EQ(queue.next()->key, key);
+        EXPECT_TRUE(other.writeGrade(1, key, 0, 1));
+    }
+    EXPECT_FALSE(queue.next().has_value());
+}
+
+// A file left in write-ahead-log mode goes back to the rollback journal when opened.
+TEST_F(BusyFileTest, AFileInWalModeIsPutBackToTheRollbackJournal) {
+    exec(path_, QStringLiteral("PRAGMA journal_mode = WAL"));
+    ASSERT_EQ(snapshot(path_).bytes.at(18), 2);
+    WordStore(WordStore::open(path_)).writeGrade(1, 1, 0, 1);
+    EXPECT_EQ(snapshot(path_).bytes.at(18), 1) << "the file format's journal byte";
+    EXPECT_EQ(times(1, 1), 1);
 }
 
 class BusyMainTest : public BusyFileTest {

@@ -31,7 +31,31 @@ void run(sqlite3* db, const QByteArray& sql) {
     }
 }
 
+sqlite3_vfs countingVfs{};
+qint64 waitedMicroseconds = 0;
+
+int countWait(sqlite3_vfs*, int microseconds) {
+    waitedMicroseconds += microseconds;
+    return microseconds;
+}
+
 } // namespace
+
+CountedWaits::CountedWaits() {
+    countingVfs = *sqlite3_vfs_find(nullptr);
+    countingVfs.zName = "counted-waits";
+    countingVfs.xSleep = countWait;
+    waitedMicroseconds = 0;
+    sqlite3_vfs_register(&countingVfs, 1);
+}
+
+CountedWaits::~CountedWaits() {
+    sqlite3_vfs_unregister(&countingVfs);
+}
+
+qint64 CountedWaits::milliseconds() {
+    return waitedMicroseconds / 1000;
+}
 
 void exec(const QString& path, const QString& sql) {
     sqlite3* db = connect(path);
@@ -76,9 +100,9 @@ Snapshot snapshot(const QString& path) {
             QDir(info.absolutePath()).entryList(QDir::Files, QDir::Name)};
 }
 
-ExclusiveLock::ExclusiveLock(const QString& path)
+ExclusiveLock::ExclusiveLock(const QString& path, Kind kind)
     : db_(connect(path)) {
-    run(db_, "BEGIN EXCLUSIVE");
+    run(db_, kind == Kind::Write ? "BEGIN EXCLUSIVE" : "BEGIN; SELECT count(*) FROM word");
 }
 
 ExclusiveLock::~ExclusiveLock() {

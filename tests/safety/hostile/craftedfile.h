@@ -41,11 +41,12 @@ struct Snapshot {
 };
 Snapshot snapshot(const QString& path);
 
-// Another program's write lock on the file (BEGIN EXCLUSIVE) for the life of the object
-// or until release().
+// Another program's lock on the file for the life of the object or until release(): a
+// write lock (BEGIN EXCLUSIVE) or the read lock of a reader in the middle of a transaction.
 class ExclusiveLock {
 public:
-    explicit ExclusiveLock(const QString& path);
+    enum class Kind { Write, Read };
+    explicit ExclusiveLock(const QString& path, Kind kind = Kind::Write);
     ~ExclusiveLock();
     ExclusiveLock(const ExclusiveLock&) = delete;
     ExclusiveLock& operator=(const ExclusiveLock&) = delete;
@@ -53,6 +54,17 @@ public:
 
 private:
     sqlite3* db_ = nullptr;
+};
+
+// While it lives, SQLite's waits for a busy lock (on connections opened meanwhile) return
+// at once and add up the time they asked for, so a test sees how long a wait would be.
+class CountedWaits {
+public:
+    CountedWaits();
+    ~CountedWaits();
+    CountedWaits(const CountedWaits&) = delete;
+    CountedWaits& operator=(const CountedWaits&) = delete;
+    static qint64 milliseconds();
 };
 
 // Answers questions in order (No when none is left), running an action before each

@@ -120,7 +120,9 @@ INSTANTIATE_TEST_SUITE_P(Values, OutOfRangeValueTest,
                          ::testing::Values("UPDATE word SET level = 9, times = 1 WHERE key = 1",
                                            "UPDATE word SET \"group\" = 0 WHERE key = 1",
                                            "UPDATE word SET \"group\" = 5000 WHERE key = 2",
-                                           "UPDATE word SET times = -1 WHERE key = 2"));
+                                           "UPDATE word SET times = -1 WHERE key = 2",
+                                           "UPDATE word SET key = 4294967297 WHERE key = 1",
+                                           "UPDATE word SET key = -2147483649 WHERE key = 2"));
 
 // A file of ours with things added by another program: a trigger that would undo every
 // grade, an extra table, and a summary view that lies.

@@ -8,7 +8,7 @@ name=$1; shift
 export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=1
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-[ -f "build-$name/build.ninja" ] || cmake -S . -B "build-$name" -G Ninja -DCMAKE_BUILD_TYPE=Debug "${launcher[@]}" >/dev/null
+[ -f "build-$name/build.ninja" ] || cmake --preset debug -B "build-$name" "${launcher[@]}" >/dev/null
 targets=()
 for t in "$@"; do targets+=(--target "$t"); done
 cmake --build "build-$name" -j2 "${targets[@]}"

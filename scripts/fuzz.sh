@@ -30,12 +30,7 @@ build=${VOKU_FUZZ_BUILD:-build-fuzz} # another folder gives a clean run
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=1
-sanitizers="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined"
-if [ ! -f "$build/build.ninja" ]; then
-    CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DVOKU_BUILD_FUZZERS=ON -DVOKU_BUILD_TESTS=OFF -DVOKU_BUILD_BENCH=OFF \
-        -DCMAKE_CXX_FLAGS="$sanitizers -fno-omit-frame-pointer" "${launcher[@]}" >/dev/null
-fi
+[ -f "$build/build.ninja" ] || cmake --preset fuzz -B "$build" "${launcher[@]}" >/dev/null
 cmake --build "$build" -j2 $(printf -- '--target fuzz_%s ' "${targets[@]}")
 
 # The repository's own files as further seeds; the word files are cut to their head,

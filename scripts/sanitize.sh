@@ -11,11 +11,7 @@ build=build-asan
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=1
-if [ ! -f "$build/build.ninja" ]; then
-    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVOKU_BUILD_BENCH=OFF \
-        -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer -O1" \
-        "${launcher[@]}" >/dev/null
-fi
+[ -f "$build/build.ninja" ] || cmake --preset asan "${launcher[@]}" >/dev/null
 # The options hold for the build too: it lists the tests by running the test programs.
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1

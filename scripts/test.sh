@@ -4,9 +4,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVOKU_WERROR=ON
-cmake --build build -j"$(nproc)"
-QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j"$(nproc)" "$@"
+cmake --preset test
+cmake --build --preset test -j"$(nproc)"
+ctest --preset test -j"$(nproc)" "$@"
 # The Debian package (build/voku_<version>_amd64.deb).
 (cd build && cpack -G DEB >/dev/null && ls voku_*.deb)
 # The fuzz targets, each for a short fixed number of runs after replaying the kept inputs.

@@ -1,15 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lazysoundplayer.h"
 
+#include "soundplayerplugin.h"
+
 #include <QCoreApplication>
 #include <QDir>
-#include <QLibrary>
-
-namespace {
-
-using Factory = SoundPlayer* (*)(const AppValues*);
-
-} // namespace
+#include <QPluginLoader>
 
 LazySoundPlayer::LazySoundPlayer(const AppValues& values, QStringList modulePaths)
     : values_(values)
@@ -21,11 +17,10 @@ void LazySoundPlayer::play(const QString& fileName) {
     if (!tried_) {
         tried_ = true;
         for (const QString& path : std::as_const(modulePaths_)) {
-            // The module stays loaded for the rest of the run (QLibrary does not unload it).
-            QLibrary module(path);
-            if (const auto create =
-                    reinterpret_cast<Factory>(module.resolve("vokuCreateSoundPlayer"))) {
-                player_.reset(create(&values_));
+            // The plugin stays loaded for the rest of the run: the loader is not unloaded.
+            QPluginLoader loader(path);
+            if (auto* plugin = qobject_cast<SoundPlayerPlugin*>(loader.instance())) {
+                player_ = plugin->create(values_);
                 break;
             }
         }

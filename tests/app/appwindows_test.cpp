@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program's windows handing over to each other, on the installed sample words.
-#include "app/appwindows.h"
 #include "data/textcodec.h"
+#include "program/appwindows.h"
 
 #include "fakeuserdialogs.h"
 #include "support/testfiles.h"

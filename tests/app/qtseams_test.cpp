@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/applicationsetup.h"
 #include "app/appvalues.h"
 #include "app/lazysoundplayer.h"
 #include "app/qtdocumentopener.h"
 #include "app/qtuserdialogs.h"
+#include "program/applicationsetup.h"
 #include "support/testfiles.h"
 
 #include <QApplication>

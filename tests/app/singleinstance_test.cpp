@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A second copy of the program hands its file to the first one instead of running beside it.
-#include "app/appwindows.h"
-#include "app/singleinstance.h"
+#include "program/appwindows.h"
+#include "program/singleinstance.h"
 
 #include "fakeuserdialogs.h"
 #include "support/testfiles.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/appwindows.h"
+#include "program/appwindows.h"
 
 #include "fakeuserdialogs.h"
 #include "support/testfiles.h"

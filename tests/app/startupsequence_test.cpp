@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/startupsequence.h"
+#include "screens/start/startupsequence.h"
 
 #include "app/settingsmodule.h"
 #include "fakeuserdialogs.h"

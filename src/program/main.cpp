@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/applicationsetup.h"
-#include "app/appwindows.h"
 #include "app/product.h"
 #include "app/qtuserdialogs.h"
-#include "app/singleinstance.h"
+#include "program/applicationsetup.h"
+#include "program/appwindows.h"
+#include "program/singleinstance.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -1,20 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "appwindows.h"
 
-#include "lazysoundplayer.h"
-#include "manual.h"
-#include "qtdocumentopener.h"
-#include "qtuserdialogs.h"
+#include "app/lazysoundplayer.h"
+#include "app/manual.h"
+#include "app/qtdocumentopener.h"
+#include "app/qtuserdialogs.h"
+#include "app/settingsmodule.h"
 #include "screens/drill/drillscreen.h"
 #include "screens/drill/explainwindow.h"
 #include "screens/main/mainscreen.h"
+#include "screens/start/startscreen.h"
+#include "screens/start/startupsequence.h"
 #include "screens/tools/aboutbox.h"
 #include "screens/tools/datafilechooserwindow.h"
 #include "screens/tools/displaysettingsdialog.h"
 #include "screens/tools/wordlistwindow.h"
-#include "settingsmodule.h"
-#include "startscreen.h"
-#include "startupsequence.h"
 
 #include <QApplication>
 #include <QTimer>

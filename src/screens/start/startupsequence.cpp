@@ -2,8 +2,8 @@
 #include "startupsequence.h"
 
 #include "app/product.h"
-#include "settingsfiles.h"
-#include "settingsmodule.h"
+#include "app/settingsfiles.h"
+#include "app/settingsmodule.h"
 
 #include <QFileInfo>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "appvalues.h"
+#include "app/appvalues.h"
 
 #include <QObject>
 #include <QPointer>

@@ -2,9 +2,9 @@
 #include "startscreen.h"
 #include "app/product.h"
 
-#include "japanesefont.h"
+#include "app/japanesefont.h"
+#include "app/twips.h"
 #include "startupsequence.h"
-#include "twips.h"
 
 #include <QCloseEvent>
 #include <QLabel>

@@ -37,15 +37,10 @@ public:
     void start();
 
     AppValues& values() { return values_; }
-    UserDialogs& dialogs() { return *dialogs_; }
-    SoundPlayer& sound() { return *sound_; }
-    DocumentOpener& documents() { return *documents_; }
-    SettingsModule& settings() { return *settings_; }
     QString fileToOpen() const { return fileToOpen_; }
 
     QWidget* startScreen() const { return startScreen_; }
     QWidget* mainScreen() const;
-    QWidget* drillScreen() const { return drillScreen_; }
 
     // Loads the main screen without showing it (its load step runs now).
     void loadMainHidden();

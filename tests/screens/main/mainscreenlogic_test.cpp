@@ -113,36 +113,46 @@ TEST(MainScreenLogic, ResetAsksFirstAndResetsOnlyTheChosenGroups) {
     EXPECT_EQ(t.logic.lists().chosen(), QStringList{after.at(0)});
 }
 
-TEST(MainScreenLogic, WithoutAFileOnlyTheCommandsThatNeedNoneWork) {
-    Logic t;
-    t.logic.load();
-    t.logic.buildPracticeSet();
-    t.logic.resetGroups();
-    t.logic.printCards([](auto&&...) {
-        ADD_FAILURE();
-        return false;
-    });
-    t.logic.showWordList();
-    t.logic.showDataFileChooser();
-    EXPECT_TRUE(t.dialogs.messages.isEmpty() && t.dialogs.questions.isEmpty());
-    EXPECT_EQ(t.otherWindows, 0);
-
-    t.logic.showDisplaySettings();
-    t.logic.showAbout();
-    t.logic.exitProgram();
-    EXPECT_EQ(t.otherWindows, 2);
-    EXPECT_EQ(t.exits, std::vector<int>{0});
-}
-
-TEST(MainScreenLogic, AFileWithoutWordsHasNothingToPractiseOrPrint) {
-    Logic t;
-    t.home.select(testwords::makeWordFile(t.file(QStringLiteral("empty.vku")), {}));
-    t.logic.load();
-    t.logic.buildPracticeSet();
-    t.logic.printCards([](auto&&...) { return true; });
-    EXPECT_EQ(t.dialogs.messages, QStringList({QStringLiteral("練習する単語がありません。"),
-                                               QStringLiteral("印刷する単語がありません。")}));
-    EXPECT_EQ(t.drills, 0);
+// Without a usable file only the commands that need none work; a file without words says so.
+TEST(MainScreenLogic, CommandsThatNeedAFileCheckItFirst) {
+    enum class File { None, Empty, DeclinedLegacy };
+    const struct {
+        File file;
+        QStringList said;
+        int otherWindows;
+    } rows[] = {
+        {File::None, {}, 2},
+        {File::DeclinedLegacy, {"変換しますか"}, 2},
+        {File::Empty,
+         {"練習する単語がありません。", "初期化するグループを選択してください",
+          "印刷する単語がありません。"},
+         4},
+    };
+    for (const auto& row : rows) {
+        Logic t;
+        if (row.file == File::Empty)
+            t.home.select(testwords::makeWordFile(t.file(QStringLiteral("empty.vku")), {}));
+        if (row.file == File::DeclinedLegacy)
+            t.home.select(
+                testfiles::copyFixture(QStringLiteral("jet/ace-2007.vku"), t.home.path()));
+        t.logic.load();
+        t.logic.buildPracticeSet();
+        t.logic.resetGroups();
+        t.logic.printCards([](auto&&...) { return true; });
+        for (auto show : {&MainScreenLogic::showWordList, &MainScreenLogic::showDataFileChooser,
+                          &MainScreenLogic::showDisplaySettings, &MainScreenLogic::showAbout})
+            (t.logic.*show)();
+        t.logic.exitProgram();
+        const QStringList said = t.dialogs.questions + t.dialogs.messages;
+        ASSERT_EQ(said.size(), row.said.size()) << qPrintable(said.join('|'));
+        for (qsizetype i = 0; i < said.size(); ++i)
+            EXPECT_TRUE(said.at(i).contains(row.said.at(i))) << qPrintable(said.at(i));
+        EXPECT_EQ(t.home.values.hasDataFile(), row.file == File::Empty);
+        EXPECT_TRUE(t.logic.lists().summary().isEmpty());
+        EXPECT_EQ(t.otherWindows, row.otherWindows);
+        EXPECT_EQ(t.exits, std::vector<int>{0});
+        EXPECT_EQ(t.drills, 0);
+    }
 }
 
 TEST(MainScreenLogic, ProgressEndsAtTheWordCountAndIsHidden) {
@@ -238,15 +248,4 @@ TEST(MainScreenLogic, OpeningChecksTheChosenFileFirst) {
         EXPECT_EQ(t.dialogs.messages.size(), *c.message ? 1 : 0) << c.choice;
         EXPECT_TRUE(t.dialogs.messages.join(QString()).contains(QString::fromUtf8(c.message)));
     }
-}
-
-// A legacy file named at start-up is converted only when the learner agrees.
-TEST(MainScreenLogic, ALegacyFileDeclinedAtLoadLeavesNoDataFile) {
-    Logic t;
-    t.home.select(testfiles::copyFixture(QStringLiteral("jet/ace-2007.vku"), t.home.path()));
-    t.logic.load();
-    EXPECT_EQ(t.dialogs.questions.size(), 1);
-    EXPECT_FALSE(t.home.values.hasDataFile());
-    EXPECT_TRUE(t.logic.lists().summary().isEmpty());
-    EXPECT_TRUE(t.dialogs.messages.isEmpty());
 }

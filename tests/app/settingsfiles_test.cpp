@@ -24,7 +24,7 @@ protected:
         testfiles::writeAll(path(QStringLiteral("in.ini")), bytes);
         return path(QStringLiteral("in.ini"));
     }
-    QByteArray written() const { return testfiles::readAll(path(QStringLiteral("out.ini"))); }
+    QByteArray written() const { return testfiles::readAll(out()); }
     QString out() const { return path(QStringLiteral("out.ini")); }
 
     QTemporaryDir dir;
@@ -44,9 +44,7 @@ TEST(SettingsFilesFormat, FreeFormatFieldTakesQuotedTextOrTextUpToComma) {
     };
     for (const auto& [text, field] : cases)
         EXPECT_EQ(readFreeFormatField(text), field) << qPrintable(text);
-}
-
-TEST(SettingsFilesFormat, LongPathsInMessagesKeepTheirEnds) {
+    // Messages shorten a long path in its middle.
     const QString longPath = "/home/u/" + QString(5000, 'x') + "/単語.vku";
     const QString shown = pathForMessage(longPath);
     EXPECT_LT(shown.size(), 200);

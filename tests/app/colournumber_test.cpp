@@ -5,29 +5,38 @@
 
 namespace {
 
-TEST(ColourNumber, DirectColoursAreBlueGreenRed) {
-    EXPECT_EQ(ColourNumber::toColour(QStringLiteral("12648447")), QColor(0xFF, 0xFF, 0xC0));
-    EXPECT_EQ(ColourNumber::toColour(QStringLiteral("255")), QColor(0xFF, 0, 0));
-    EXPECT_EQ(ColourNumber::toColour(QStringLiteral("16711680")), QColor(0, 0, 0xFF));
-    EXPECT_EQ(ColourNumber::fromColour(QColor(0xFF, 0xFF, 0xC0)), QStringLiteral("12648447"));
-    EXPECT_EQ(ColourNumber::fromColour(QColor(0x12, 0x34, 0x56)), QStringLiteral("5649426"));
-}
-
-TEST(ColourNumber, SystemColoursMapToPaletteRoles) {
-    EXPECT_EQ(ColourNumber::systemRole(QStringLiteral("-2147483624")), QPalette::ToolTipBase);
+TEST(ColourNumber, DecimalTextsMapToColoursAndBack) {
+    const QColor fallback(Qt::green);
+    const QColor tip = QPalette().color(QPalette::Active, QPalette::ToolTipBase);
+    const struct {
+        const char* text;
+        QColor colour; // fallback: no colour
+        bool roundTrips;
+    } rows[] = {
+        {"12648447", QColor(0xFF, 0xFF, 0xC0), true}, // 0x00BBGGRR
+        {"255", QColor(0xFF, 0, 0), true},
+        {"5649426", QColor(0x12, 0x34, 0x56), true},
+        {"0", QColor(0, 0, 0), true},
+        {"-2147483624", tip, false}, // system colour 24
+        {"-2147483618", QPalette().color(QPalette::Active, QPalette::Window), false},
+        {"", fallback, false},
+        {"blue", fallback, false},
+        {"16777216", fallback, false},
+        {"-2147483617", fallback, false},
+        {"-1", fallback, false},
+        {"99999999999", fallback, false},
+    };
+    for (const auto& row : rows) {
+        const QString text = QString::fromLatin1(row.text);
+        SCOPED_TRACE(row.text);
+        EXPECT_EQ(ColourNumber::toColour(text, fallback), row.colour);
+        EXPECT_EQ(ColourNumber::isValid(text), row.colour != fallback);
+        if (row.roundTrips) {
+            EXPECT_EQ(ColourNumber::fromColour(row.colour), text);
+        }
+    }
     EXPECT_EQ(ColourNumber::systemRole(QStringLiteral("-2147483633")), QPalette::Button);
     EXPECT_EQ(ColourNumber::systemRole(QStringLiteral("255")), std::nullopt);
-    EXPECT_EQ(ColourNumber::toColour(QStringLiteral("-2147483624")),
-              QPalette().color(QPalette::Active, QPalette::ToolTipBase));
-}
-
-TEST(ColourNumber, TextsThatAreNoColourGiveTheFallback) {
-    for (const char* text : {"", "blue", "16777216", "-2147483617", "-1", "99999999999"}) {
-        EXPECT_FALSE(ColourNumber::isValid(QString::fromLatin1(text))) << text;
-        EXPECT_EQ(ColourNumber::toColour(QString::fromLatin1(text), Qt::green), QColor(Qt::green));
-    }
-    EXPECT_TRUE(ColourNumber::isValid(QStringLiteral("0")));
-    EXPECT_TRUE(ColourNumber::isValid(QStringLiteral("-2147483618")));
 }
 
 } // namespace

@@ -1,14 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/datafileswitch.h"
 
-#include "app/appvalues.h"
-#include "app/settingsfiles.h"
-#include "data/wordstore.h"
-#include "fakeuserdialogs.h"
-#include "support/testfiles.h"
+#include "support/fakeseams.h"
+#include "support/settingshome.h"
 #include "support/testwords.h"
 
-#include <QDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -21,31 +17,24 @@ struct Case {
     const char* name;
     Target target;
     bool settingsWritable;
+    bool agrees; // to a conversion
     Outcome outcome;
-    const char* message; // part of the one message shown; "" for none
+    const char* said; // part of the one message or question; "" for none
 };
 
 class DataFileSwitchTest : public ::testing::TestWithParam<Case> {
 protected:
     DataFileSwitchTest() {
-        QDir().mkpath(settingsFolder());
-        values.SettingsFolder = settingsFolder();
-        values.DataFileIniPath = settingsFolder() + SettingsFiles::dataFileFile;
-        values.DataFilePath = home.path() + QStringLiteral("/old.vku");
-        values.WindowTitle = DataFileSwitch::windowTitleFor(values.DataFilePath);
-        testfiles::writeAll(values.DataFileIniPath, "\"old\"\r\n");
-        testfiles::writeAll(selectionPath(), "  3\r\n");
+        home.select(home.path() + QStringLiteral("/old.vku"));
+        testfiles::writeAll(home.values.DataFileIniPath, "\"old\"\r\n");
+        testfiles::writeAll(home.settingsFile(SettingsFiles::groupSelectionFile), "  3\r\n");
     }
-
-    QString settingsFolder() const { return home.documentsFolder() + QStringLiteral("VOKU/"); }
-    QString selectionPath() const { return settingsFolder() + SettingsFiles::groupSelectionFile; }
 
     QString make(Target target) const {
         const QString path = home.path() + QStringLiteral("/new \"単語\".vku");
         switch (target) {
         case Target::WordFile:
-            WordStore::create(path).insertRows(WordStore::Table::Word, {testwords::word(1, 1)});
-            break;
+            return testwords::makeWordFile(path, {testwords::word(1, 1)});
         case Target::TextFile:
             testfiles::writeAll(path, "group,key\n");
             break;
@@ -59,16 +48,17 @@ protected:
         return path;
     }
 
-    testfiles::TempHome home;
-    AppValues values;
-    FakeUserDialogs dialogs;
+    SettingsHome home;
+    FakeDialogs dialogs;
 };
 
 TEST_P(DataFileSwitchTest, ChecksTheFileBeforeAnySettingChanges) {
     const Case& c = GetParam();
+    AppValues& values = home.values;
     const QString path = make(c.target);
     if (!c.settingsWritable)
         values.DataFileIniPath = home.path() + QStringLiteral("/missing/VKI010.ini");
+    dialogs.answerWhenNone = c.agrees;
     const AppValues before = values;
     DataFileSwitch dataFile(values, dialogs, home.path() + QStringLiteral("/no-tool"));
     int switched = 0;
@@ -81,29 +71,29 @@ TEST_P(DataFileSwitchTest, ChecksTheFileBeforeAnySettingChanges) {
     EXPECT_EQ(values.WindowTitle,
               done ? QStringLiteral("VOKU英単カード　new \"単語\".vku") : before.WindowTitle);
     const bool written = done && c.settingsWritable;
-    EXPECT_EQ(SettingsFiles::readDataFileSetting(settingsFolder() + SettingsFiles::dataFileFile),
+    EXPECT_EQ(SettingsFiles::readDataFileSetting(home.settingsFile(SettingsFiles::dataFileFile)),
               written ? path : QStringLiteral("old"));
-    EXPECT_EQ(testfiles::readAll(selectionPath()), written ? "" : "  3\r\n");
-    if (*c.message) {
-        ASSERT_EQ(dialogs.messages.size(), 1);
-        EXPECT_TRUE(dialogs.messages.first().contains(QString::fromUtf8(c.message)))
-            << qPrintable(dialogs.messages.first());
-        EXPECT_LT(dialogs.messages.first().size(), 300);
-    } else {
-        EXPECT_TRUE(dialogs.messages.isEmpty()) << qPrintable(dialogs.messages.join('|'));
+    EXPECT_EQ(home.settingsBytes(SettingsFiles::groupSelectionFile), written ? "" : "  3\r\n");
+    const QStringList said = dialogs.messages + dialogs.questions;
+    EXPECT_EQ(said.size(), *c.said ? 1 : 0) << qPrintable(said.join('|'));
+    if (*c.said) {
+        EXPECT_TRUE(said.first().contains(QString::fromUtf8(c.said))) << qPrintable(said.first());
+        EXPECT_LT(said.first().size(), 300);
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Targets, DataFileSwitchTest,
-    ::testing::Values(Case{"WordFile", Target::WordFile, true, Outcome::Switched, ""},
-                      Case{"Missing", Target::Missing, true, Outcome::Refused, "見つかりません"},
-                      Case{"TextFile", Target::TextFile, true, Outcome::Refused,
-                           "単語データファイルではありません"},
-                      Case{"TooLong", Target::TooLong, true, Outcome::Refused, "見つかりません"},
-                      Case{"Legacy", Target::Legacy, true, Outcome::Converting, "変換しますか"},
-                      Case{"UnwritableSettings", Target::WordFile, false, Outcome::Switched,
-                           "このまま続けます"}),
+    ::testing::Values(
+        Case{"WordFile", Target::WordFile, true, false, Outcome::Switched, ""},
+        Case{"Missing", Target::Missing, true, false, Outcome::Refused, "見つかりません"},
+        Case{"TextFile", Target::TextFile, true, false, Outcome::Refused,
+             "単語データファイルではありません"},
+        Case{"TooLong", Target::TooLong, true, false, Outcome::Refused, "見つかりません"},
+        Case{"LegacyAgreed", Target::Legacy, true, true, Outcome::Converting, "変換しますか"},
+        Case{"LegacyDeclined", Target::Legacy, true, false, Outcome::Refused, "small-2000.vku.bak"},
+        Case{"UnwritableSettings", Target::WordFile, false, false, Outcome::Switched,
+             "このまま続けます"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(DataFileSwitchTitle, WindowTitleTakesTheFileName) {

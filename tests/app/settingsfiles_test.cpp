@@ -20,16 +20,12 @@ const QByteArray circledOneTilde("\x87\x40\x81\x60");
 class SettingsFilesTest : public ::testing::Test {
 protected:
     QString path(const QString& name) const { return dir.path() + QLatin1Char('/') + name; }
-
-    // Writes bytes, reads them with read, writes them back with write and returns the result.
-    template <typename Read, typename Write>
-    QByteArray roundTrip(const QByteArray& bytes, Read read, Write write) {
-        const QString source = path(QStringLiteral("in.ini"));
-        const QString target = path(QStringLiteral("out.ini"));
-        EXPECT_TRUE(testfiles::writeAll(source, bytes));
-        EXPECT_TRUE(write(target, read(source)));
-        return testfiles::readAll(target);
+    QString file(const QByteArray& bytes) {
+        testfiles::writeAll(path(QStringLiteral("in.ini")), bytes);
+        return path(QStringLiteral("in.ini"));
     }
+    QByteArray written() const { return testfiles::readAll(out()); }
+    QString out() const { return path(QStringLiteral("out.ini")); }
 
     QTemporaryDir dir;
 };
@@ -48,152 +44,126 @@ TEST(SettingsFilesFormat, FreeFormatFieldTakesQuotedTextOrTextUpToComma) {
     };
     for (const auto& [text, field] : cases)
         EXPECT_EQ(readFreeFormatField(text), field) << qPrintable(text);
-}
-
-TEST(SettingsFilesFormat, LongPathsInMessagesKeepTheirEnds) {
+    // Messages shorten a long path in its middle.
     const QString longPath = "/home/u/" + QString(5000, 'x') + "/単語.vku";
     const QString shown = pathForMessage(longPath);
     EXPECT_LT(shown.size(), 200);
-    EXPECT_TRUE(shown.startsWith("/home/u/xxx") && shown.endsWith("xx/単語.vku"))
-        << qPrintable(shown);
+    EXPECT_TRUE(shown.startsWith("/home/u/xxx") && shown.endsWith("xx/単語.vku"));
     EXPECT_EQ(pathForMessage("/home/u/a.vku"), "/home/u/a.vku");
     EXPECT_TRUE(unwritableMessage(longPath).endsWith(shown));
 }
 
-TEST(SettingsFilesFormat, PrintedNumbersHaveSignPositionAndTrailingBlank) {
-    EXPECT_EQ(printedNumber(1), QStringLiteral(" 1 "));
-    EXPECT_EQ(printedNumber(0), QStringLiteral(" 0 "));
-    EXPECT_EQ(printedNumber(-1), QStringLiteral("-1 "));
-    EXPECT_EQ(printedNumber(15), QStringLiteral(" 15 "));
-}
-
-TEST_F(SettingsFilesTest, DisplaySettingsRoundTripByteExact) {
-    const QByteArray bytes(
-        "12648447\r\n12648447\r\n255\r\n-2147483624\r\n12648447\r\n 1 \r\n-1 \r\n");
-    EXPECT_EQ(roundTrip(bytes, readDisplaySettings, writeDisplaySettings), bytes);
-    ASSERT_TRUE(writeDisplaySettings(path(displayFile), defaultDisplaySettings()));
-    EXPECT_EQ(
-        testfiles::readAll(path(displayFile)),
-        QByteArray("12648447\r\n12648447\r\n255\r\n-2147483624\r\n12648447\r\n 0 \r\n 0 \r\n"));
-    EXPECT_EQ(readDisplaySettings(path(displayFile)), defaultDisplaySettings());
-}
-
-// A malformed or missing line falls back for its own value; the others are kept.
-TEST_F(SettingsFilesTest, DisplaySettingsFallBackValueByValue) {
+// Each malformed or missing line falls back for its own value; the others are kept.
+TEST_F(SettingsFilesTest, DisplaySettingsReadValueByValueAndWriteByteExact) {
     const DisplaySettings d = defaultDisplaySettings();
-    struct Case {
+    const struct {
         QByteArray bytes;
         std::array<QString, 5> colours;
         qint16 noSound;
         qint16 noExplainOnNg;
-    } cases[] = {
-        {"1\r\n2\r\n3\r\n4\r\n5\r\n1\r\n  0\r\n", {"1", "2", "3", "4", "5"}, 1, 0},
-        {"1\r\nblue\r\n3\r\n4\r\n5\r\n0\r\n-1\r\n", {"1", d.colours[1], "3", "4", "5"}, 0, -1},
+        bool roundTrips;
+    } rows[] = {
+        {"12648447\r\n12648447\r\n255\r\n-2147483624\r\n12648447\r\n 0 \r\n 0 \r\n", d.colours, 0,
+         0, true},
+        {"1\r\n2\r\n3\r\n4\r\n5\r\n 1 \r\n-1 \r\n", {"1", "2", "3", "4", "5"}, 1, -1, true},
+        {"1\r\nblue\r\n3\r\n4\r\n5\r\n0\r\n  -1\r\n",
+         {"1", d.colours[1], "3", "4", "5"},
+         0,
+         -1,
+         false},
         {"1\r\n2\r\n3\r\n4\r\n-2147483000\r\n x\r\n70000\r\n",
          {"1", "2", "3", "4", d.colours[4]},
          0,
-         0},
-        {"1\r\n2\r\n", {"1", "2", d.colours[2], d.colours[3], d.colours[4]}, 0, 0},
-        {"", d.colours, 0, 0},
+         0,
+         false},
+        {"1\r\n2\r\n", {"1", "2", d.colours[2], d.colours[3], d.colours[4]}, 0, 0, false},
+        {"", d.colours, 0, 0, false},
     };
-    for (const Case& c : cases) {
-        testfiles::writeAll(path(displayFile), c.bytes);
-        EXPECT_EQ(readDisplaySettings(path(displayFile)),
-                  (DisplaySettings{c.colours, c.noSound, c.noExplainOnNg}))
-            << c.bytes.constData();
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.bytes.constData());
+        const DisplaySettings read = readDisplaySettings(file(row.bytes));
+        EXPECT_EQ(read, (DisplaySettings{row.colours, row.noSound, row.noExplainOnNg}));
+        ASSERT_TRUE(writeDisplaySettings(out(), read));
+        if (row.roundTrips) {
+            EXPECT_EQ(written(), row.bytes);
+        }
     }
     EXPECT_EQ(readDisplaySettings(path(QStringLiteral("missing.ini"))), d);
 }
 
-TEST_F(SettingsFilesTest, DataFileSettingRoundTripByteExactInCp932) {
-    const QByteArray bytes = "\"/home/u/Documents/" + tango + ".vku\"\r\n";
-    EXPECT_EQ(roundTrip(bytes, readDataFileSetting, writeDataFileSetting), bytes);
-    EXPECT_EQ(readDataFileSetting(path(QStringLiteral("in.ini"))),
-              QStringLiteral("/home/u/Documents/単語.vku"));
-}
-
+// CP932 with CR LF when every character fits, else UTF-8 with a byte-order mark.
 TEST_F(SettingsFilesTest, DataFileSettingReadsBackWhatItWrote) {
     const QString tooLong = "/" + QString(maxPathLength, 'x');
-    for (const QString& written : {QString("/home/u/say \"hi\".vku"), QString("/a\"b,c\""),
-                                   QString(), tooLong.left(maxPathLength)}) {
-        ASSERT_TRUE(writeDataFileSetting(path(dataFileFile), written));
-        EXPECT_EQ(readDataFileSetting(path(dataFileFile)), written) << qPrintable(written.left(20));
+    const std::pair<QString, QByteArray> rows[] = {
+        {"/home/u/単語.vku", "\"/home/u/" + tango + ".vku\"\r\n"},
+        {"/home/u/한국어.vku",
+         "\xEF\xBB\xBF\"/home/u/\xED\x95\x9C\xEA\xB5\xAD\xEC\x96\xB4.vku\"\r\n"},
+        {"/home/u/say \"hi\".vku", "\"/home/u/say \"hi\".vku\"\r\n"},
+        {"/a\"b,c\"", "\"/a\"b,c\"\"\r\n"},
+        {"", "\"\"\r\n"},
+        {tooLong.left(maxPathLength), {}},
+    };
+    for (const auto& [value, bytes] : rows) {
+        ASSERT_TRUE(writeDataFileSetting(out(), value));
+        if (!bytes.isEmpty()) {
+            EXPECT_EQ(written(), bytes);
+        }
+        EXPECT_EQ(readDataFileSetting(out()), value) << qPrintable(value.left(20));
     }
-    ASSERT_TRUE(writeDataFileSetting(path(dataFileFile), tooLong));
-    EXPECT_EQ(readDataFileSetting(path(dataFileFile)), QString());
+    ASSERT_TRUE(writeDataFileSetting(out(), tooLong));
+    EXPECT_EQ(readDataFileSetting(out()), QString());
     EXPECT_EQ(readDataFileSetting(path(QStringLiteral("missing.ini"))), QString());
-}
-
-TEST_F(SettingsFilesTest, TextOutsideCp932IsWrittenAsUtf8WithByteOrderMark) {
-    ASSERT_TRUE(writeDataFileSetting(path(dataFileFile), QStringLiteral("/home/u/한국어.vku")));
-    EXPECT_TRUE(testfiles::readAll(path(dataFileFile)).startsWith("\xEF\xBB\xBF\"/home/u/"));
-    EXPECT_EQ(readDataFileSetting(path(dataFileFile)), QStringLiteral("/home/u/한국어.vku"));
 }
 
 TEST_F(SettingsFilesTest, GroupSelectionRoundTripByteExact) {
     const QByteArray bytes("  3\r\n 12\r\n123\r\n");
-    EXPECT_EQ(roundTrip(bytes, readGroupSelection,
-                        [](const QString& p, const std::optional<QStringList>& tags) {
-                            return tags && writeGroupSelection(p, *tags);
-                        }),
-              bytes);
-    EXPECT_EQ(readGroupSelection(path(QStringLiteral("in.ini"))),
-              (QStringList{QStringLiteral("  3"), QStringLiteral(" 12"), QStringLiteral("123")}));
-}
-
-TEST_F(SettingsFilesTest, EmptyGroupSelectionIsAnEmptyFile) {
-    ASSERT_TRUE(writeGroupSelection(path(groupSelectionFile), {}));
-    EXPECT_TRUE(testfiles::readAll(path(groupSelectionFile)).isEmpty());
-    EXPECT_EQ(readGroupSelection(path(groupSelectionFile)), QStringList());
+    const auto tags = readGroupSelection(file(bytes));
+    EXPECT_EQ(tags, (QStringList{"  3", " 12", "123"}));
+    ASSERT_TRUE(writeGroupSelection(out(), *tags));
+    EXPECT_EQ(written(), bytes);
+    ASSERT_TRUE(writeGroupSelection(out(), {}));
+    EXPECT_TRUE(written().isEmpty());
+    EXPECT_EQ(readGroupSelection(out()), QStringList());
     EXPECT_FALSE(readGroupSelection(path(QStringLiteral("missing.ini"))));
 }
 
-TEST_F(SettingsFilesTest, StartMessagesRoundTripByteExactInCp932) {
-    const QByteArray bytes = " 3 \r\n" + tango + "\r\n" + circledOneTilde + "\r\nthird\r\n";
-    EXPECT_EQ(roundTrip(bytes, readStartMessages,
-                        [](const QString& p, const std::optional<StartMessages>& content) {
-                            return content && writeStartMessages(p, *content);
-                        }),
-              bytes);
-    const StartMessages content = *readStartMessages(path(QStringLiteral("in.ini")));
-    EXPECT_EQ(content.index, 3);
-    EXPECT_EQ(content.messages.value(1), QStringLiteral("①～"));
-}
-
-TEST_F(SettingsFilesTest, StartMessagesDropEmptyLinesAndLinesAfterTheSeventeenth) {
-    QByteArray bytes(" 0 \r\nfirst\r\n\r\nthird\r\n");
-    for (int i = 4; i <= 18; ++i)
-        bytes += "m" + QByteArray::number(i) + "\r\n";
-    testfiles::writeAll(path(startMessagesFile), bytes);
-    const StartMessages content = readStartMessages(path(startMessagesFile)).value();
-    ASSERT_EQ(content.messages.size(), maxStartMessages);
-    EXPECT_EQ(content.messages.at(1), QString());
-    EXPECT_EQ(content.messages.last(), QStringLiteral("m16"));
-
-    ASSERT_TRUE(writeStartMessages(path(startMessagesFile), content));
-    QByteArray expected(" 0 \r\nfirst\r\nthird\r\n");
-    for (int i = 4; i <= 16; ++i)
-        expected += "m" + QByteArray::number(i) + "\r\n";
-    EXPECT_EQ(testfiles::readAll(path(startMessagesFile)), expected);
-}
-
-TEST_F(SettingsFilesTest, MalformedStartIndexStartsFromZero) {
-    for (const QByteArray& first :
-         {QByteArray(""), QByteArray("x"), QByteArray(" 21 "), QByteArray("-1 ")}) {
-        testfiles::writeAll(path(startMessagesFile), first + "\r\nhello\r\n");
-        const StartMessages content = readStartMessages(path(startMessagesFile)).value();
-        EXPECT_EQ(content.index, 0) << first.constData();
-        EXPECT_EQ(content.messages, QStringList{QStringLiteral("hello")});
+// The index line, then up to sixteen messages; empty lines are dropped when rewritten.
+TEST_F(SettingsFilesTest, StartMessagesReadAndRewrite) {
+    QByteArray many(" 0 \r\nfirst\r\n\r\nthird\r\n");
+    QByteArray manyOut(" 0 \r\nfirst\r\nthird\r\n");
+    for (int i = 4; i <= 18; ++i) {
+        many += "m" + QByteArray::number(i) + "\r\n";
+        if (i <= 16)
+            manyOut += "m" + QByteArray::number(i) + "\r\n";
     }
-    testfiles::writeAll(path(startMessagesFile), " 20 \r\n");
-    EXPECT_EQ(readStartMessages(path(startMessagesFile))->index, 20);
-}
-
-TEST_F(SettingsFilesTest, UndecodableBytesNeverStopTheReader) {
-    testfiles::writeAll(path(startMessagesFile), " 1 \r\n\x81\xFF\xFE\r\nok\r\n");
-    const StartMessages content = readStartMessages(path(startMessagesFile)).value();
-    EXPECT_EQ(content.index, 1);
-    EXPECT_EQ(content.messages.value(1), QStringLiteral("ok"));
+    const QByteArray cp932 = " 3 \r\n" + tango + "\r\n" + circledOneTilde + "\r\nthird\r\n";
+    const struct {
+        QByteArray bytes;
+        int index;
+        QString second; // the message at position 1
+        QByteArray rewritten;
+    } rows[] = {
+        {cp932, 3, "①～", cp932},
+        {many, 0, "", manyOut},
+        {"\r\nhello\r\n", 0, "", " 0 \r\nhello\r\n"},
+        {"x\r\nhello\r\n", 0, "", " 0 \r\nhello\r\n"},
+        {" 21 \r\nhello\r\n", 0, "", " 0 \r\nhello\r\n"},
+        {"-1 \r\nhello\r\n", 0, "", " 0 \r\nhello\r\n"},
+        {" 20 \r\n", 20, "", " 20 \r\n"},
+        {" 1 \r\n\x81\xFF\xFE\r\nok\r\n", 1, "ok", {}}, // bytes that do not decode
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.bytes.constData());
+        const auto content = readStartMessages(file(row.bytes));
+        ASSERT_TRUE(content);
+        EXPECT_EQ(content->index, row.index);
+        EXPECT_EQ(content->messages.value(1), row.second);
+        EXPECT_LE(content->messages.size(), maxStartMessages);
+        ASSERT_TRUE(writeStartMessages(out(), *content));
+        if (!row.rewritten.isEmpty()) {
+            EXPECT_EQ(written(), row.rewritten);
+        }
+    }
 }
 
 // Only regular files of at most 1 MiB are read; anything else reads as missing at once.
@@ -218,9 +188,6 @@ TEST_F(SettingsFilesTest, SettingsAreReadOnlyFromSmallRegularFiles) {
     }
     testfiles::writeAll(target, "  1\r\n" + QByteArray(300, '9') + "\r\n  2\r\n");
     EXPECT_EQ(readGroupSelection(target), (QStringList{"  1", "  2"}));
-}
-
-TEST_F(SettingsFilesTest, WriteIntoMissingFolderFailsAndLeavesNothing) {
     const QString inMissing = path(QStringLiteral("no/such/") + displayFile);
     EXPECT_FALSE(writeDisplaySettings(inMissing, defaultDisplaySettings()));
     EXPECT_FALSE(QFile::exists(inMissing));

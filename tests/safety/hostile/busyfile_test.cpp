@@ -118,6 +118,10 @@ struct HeldLock {
     std::function<void(WordStore&)> write;
 };
 
+void PrintTo(const HeldLock& lock, std::ostream* out) {
+    *out << lock.name;
+}
+
 class HeldLockTest : public BusyFileTest, public ::testing::WithParamInterface<HeldLock> {};
 
 TEST_P(HeldLockTest, WaitsOneTimeoutThenGivesUpCleanly) {

@@ -1,83 +1,60 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "fakeuserdialogs.h"
 #include "screens/tools/datafilechooserlogic.h"
-#include "support/testfiles.h"
-#include "toolstestdata.h"
+
+#include "support/fakeseams.h"
+#include "support/settingshome.h"
+#include "support/testwords.h"
 
 #include <QDir>
-#include <QFile>
 #include <gtest/gtest.h>
 
 namespace {
 
+// A folder of word files and others; a.vku is current.
 class DataFileChooserLogicTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dataFolder = home.path() + QStringLiteral("/words/");
-        QDir().mkpath(dataFolder);
-        toolstestdata::makeWordFile(dataFolder + QStringLiteral("a.vku"), 3);
-        toolstestdata::makeWordFile(dataFolder + QStringLiteral("levku"), 1);
-        for (const char* name : {"b.VKU", "c.txt", ".hidden.vku"}) {
-            testfiles::writeAll(dataFolder + QString::fromLatin1(name), "x");
-        }
-        QDir().mkpath(dataFolder + QStringLiteral("sub.vku"));
-        values = toolstestdata::valuesFor(home.documentsFolder() + QStringLiteral("VOKU/"),
-                                          dataFolder + QStringLiteral("a.vku"));
-        iniPath = values.DataFileIniPath;
-        oldDataFileIni = testfiles::readAll(iniPath);
-        oldSelection = testfiles::readAll(selectionPath());
+    DataFileChooserLogicTest() {
+        QDir().mkpath(folder + QStringLiteral("sub.vku"));
+        for (const char* name : {"a.vku", "levku"})
+            testwords::makeWordFile(folder + QString::fromLatin1(name), testwords::words(1, 2));
+        for (const char* name : {"b.VKU", "c.txt", ".hidden.vku"})
+            testfiles::writeAll(folder + QString::fromLatin1(name), "x");
+        home.select(folder + QStringLiteral("a.vku"));
+        testfiles::writeAll(home.values.DataFileIniPath, "\"a\"\r\n");
+        testfiles::writeAll(home.settingsFile(SettingsFiles::groupSelectionFile), " 12\r\n");
+        QObject::connect(&logic, &DataFileChooserLogic::finished, [this] { ++finished; });
+        logic.load();
+    }
+    QByteArray settings() const {
+        return home.settingsBytes(SettingsFiles::dataFileFile) + "|" +
+               home.settingsBytes(SettingsFiles::groupSelectionFile);
     }
 
-    QString selectionPath() const { return values.SettingsFolder + QStringLiteral("VKI030.ini"); }
-
-    bool settingsUntouched() const {
-        return testfiles::readAll(iniPath) == oldDataFileIni &&
-               testfiles::readAll(selectionPath()) == oldSelection;
-    }
-
-    testfiles::TempHome home;
-    QString dataFolder;
-    AppValues values;
-    FakeUserDialogs dialogs;
-    QString iniPath;
-    QByteArray oldDataFileIni;
-    QByteArray oldSelection;
+    SettingsHome home;
+    QString folder = home.path() + QStringLiteral("/words/");
+    FakeDialogs dialogs;
+    DataFileChooserLogic logic{home.values, dialogs, {}};
+    int finished = 0;
 };
 
-TEST_F(DataFileChooserLogicTest, ListsFilesEndingInLowerCaseVkuOnly) {
-    DataFileChooserLogic logic(values, dialogs, {});
-    logic.load();
+TEST_F(DataFileChooserLogicTest, OpensAWordFileEndingInLowerCaseVku) {
     QStringList files = logic.files();
     files.sort();
     EXPECT_EQ(files, (QStringList{".hidden.vku", "a.vku", "levku"}));
-    EXPECT_EQ(logic.caption(), values.WindowTitle);
-    EXPECT_TRUE(dialogs.messages.isEmpty());
-}
-
-TEST_F(DataFileChooserLogicTest, OpenWritesSettingsAndSwitchesFile) {
-    DataFileChooserLogic logic(values, dialogs, {});
-    int finished = 0;
-    QObject::connect(&logic, &DataFileChooserLogic::finished, [&] { ++finished; });
-    logic.load();
-    values.NoDataFile = -1;
-    ASSERT_TRUE(logic.open(logic.files().indexOf("levku")));
-
-    const QString path = dataFolder + QStringLiteral("levku");
-    EXPECT_EQ(values.DataFilePath, path);
-    EXPECT_EQ(values.WindowTitle, QStringLiteral("VOKU英単カード\u3000levku"));
-    EXPECT_EQ(values.NoDataFile, 0);
-    EXPECT_EQ(testfiles::readAll(values.DataFileIniPath), ("\"" + path + "\"\r\n").toUtf8());
-    EXPECT_TRUE(QFile::exists(selectionPath()));
-    EXPECT_TRUE(testfiles::readAll(selectionPath()).isEmpty());
+    EXPECT_EQ(logic.caption(), home.values.WindowTitle);
+    home.values.NoDataFile = -1;
+    ASSERT_TRUE(logic.open(int(logic.files().indexOf("levku"))));
+    const QString path = folder + QStringLiteral("levku");
+    EXPECT_EQ(home.values.DataFilePath, path);
+    EXPECT_EQ(home.values.WindowTitle, QStringLiteral("VOKU英単カード　levku"));
+    EXPECT_TRUE(home.values.hasDataFile());
+    EXPECT_EQ(settings(), "\"" + path.toUtf8() + "\"\r\n|");
     EXPECT_EQ(finished, 1);
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 
-TEST_F(DataFileChooserLogicTest, NoSelectionOrAnUnusableFileSaySoAndStay) {
-    DataFileChooserLogic logic(values, dialogs, {});
-    int finished = 0;
-    QObject::connect(&logic, &DataFileChooserLogic::finished, [&] { ++finished; });
-    logic.load();
+TEST_F(DataFileChooserLogicTest, NoSelectionAnUnusableFileOrCancelChangeNothing) {
+    const QByteArray before = settings();
     const std::pair<qsizetype, QString> cases[] = {
         {-1, "データファイルを選択してください。"},
         {logic.files().indexOf(".hidden.vku"), "単語データファイルではありません"},
@@ -89,40 +66,24 @@ TEST_F(DataFileChooserLogicTest, NoSelectionOrAnUnusableFileSaySoAndStay) {
         EXPECT_TRUE(dialogs.messages.first().contains(message)) << qPrintable(message);
     }
     EXPECT_EQ(finished, 0);
-    EXPECT_EQ(values.DataFilePath, dataFolder + QStringLiteral("a.vku"));
-    EXPECT_TRUE(settingsUntouched());
-}
-
-TEST_F(DataFileChooserLogicTest, CancelChangesNothing) {
-    DataFileChooserLogic logic(values, dialogs, {});
-    int finished = 0;
-    QObject::connect(&logic, &DataFileChooserLogic::finished, [&] { ++finished; });
-    logic.load();
     logic.cancel();
     EXPECT_EQ(finished, 1);
-    EXPECT_EQ(values.DataFilePath, dataFolder + QStringLiteral("a.vku"));
-    EXPECT_TRUE(settingsUntouched());
+    EXPECT_EQ(home.values.DataFilePath, folder + QStringLiteral("a.vku"));
+    EXPECT_EQ(settings(), before);
 }
 
 TEST_F(DataFileChooserLogicTest, NoCurrentFileOrVanishedFolderGiveAMessageAndNoList) {
-    values.DataFilePath.clear();
-    DataFileChooserLogic noFile(values, dialogs, {});
-    noFile.load();
-    EXPECT_TRUE(noFile.files().isEmpty());
-    EXPECT_EQ(dialogs.messages, QStringList{"現在のデータフォルダが取得できません"});
-    EXPECT_FALSE(noFile.open(-1));
-
-    dialogs.messages.clear();
-    values.DataFilePath = home.path() + QStringLiteral("/gone/a.vku");
-    DataFileChooserLogic vanished(values, dialogs, {});
-    vanished.load();
-    EXPECT_TRUE(vanished.files().isEmpty());
-    ASSERT_EQ(dialogs.messages.size(), 1);
-    EXPECT_TRUE(dialogs.messages.first().contains(QStringLiteral("/gone/")));
-}
-
-TEST(DataFileChooserLogicPaths, FolderIsTheTextUpToTheLastSlash) {
-    EXPECT_EQ(DataFileChooserLogic::folderOf("/a/b/c.vku"), "/a/b/");
+    for (const QString& current : {QString(), home.path() + QStringLiteral("/gone/a.vku")}) {
+        dialogs.messages.clear();
+        home.values.DataFilePath = current;
+        logic.load();
+        EXPECT_TRUE(logic.files().isEmpty());
+        ASSERT_EQ(dialogs.messages.size(), 1);
+        EXPECT_TRUE(dialogs.messages.first().contains(
+            current.isEmpty() ? QStringLiteral("現在のデータフォルダが取得できません")
+                              : QStringLiteral("/gone/")));
+        EXPECT_FALSE(logic.open(0));
+    }
     EXPECT_EQ(DataFileChooserLogic::folderOf("c.vku"), "");
 }
 

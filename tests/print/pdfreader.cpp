@@ -23,16 +23,10 @@ int pageCount(const QString& pdf) {
     return pages.match(run(QStringLiteral("pdfinfo"), {pdf})).captured(1).toInt();
 }
 
-QString layoutText(const QString& pdf, int page) {
-    const QString number = QString::number(page);
-    return run(QStringLiteral("pdftotext"),
-               {QStringLiteral("-layout"), QStringLiteral("-f"), number, QStringLiteral("-l"),
-                number, pdf, QStringLiteral("-")});
-}
-
 std::vector<Word> words(const QString& pdf) {
     static const QRegularExpression item(
-        QStringLiteral("<page |<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\"[^>]*>([^<]*)</word>"));
+        QStringLiteral("<page |<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" "
+                       "xMax=\"([\\d.]+)\"[^>]*>([^<]*)</word>"));
     const QString html = run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, "-"});
     std::vector<Word> found;
     int page = 0;
@@ -41,7 +35,8 @@ std::vector<Word> words(const QString& pdf) {
             ++page;
         else
             found.push_back({page, match.captured(1).toDouble(), match.captured(2).toDouble(),
-                             QTextDocumentFragment::fromHtml(match.captured(3)).toPlainText()});
+                             match.captured(3).toDouble(),
+                             QTextDocumentFragment::fromHtml(match.captured(4)).toPlainText()});
     }
     return found;
 }

@@ -12,12 +12,11 @@ struct Word {
     int page; // from 1
     double x; // left, points from the page's left edge
     double y; // top, points from the page's top edge
+    double right;
     QString text;
 };
 
 int pageCount(const QString& pdf);
-// The text of one page laid out as printed (pdftotext -layout).
-QString layoutText(const QString& pdf, int page);
 // Every word with its position (pdftotext -bbox).
 std::vector<Word> words(const QString& pdf);
 // The fonts list (pdffonts).

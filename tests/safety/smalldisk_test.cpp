@@ -13,6 +13,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sys/mount.h>
 #include <sys/statvfs.h>
@@ -65,27 +66,21 @@ protected:
             ::umount2(QFile::encodeName(disk.path()).constData(), MNT_DETACH);
     }
 
-    // The rows and the name and bytes of every file on the disk.
-    std::pair<Rows, QByteArrayList> snapshot() const {
+    // The name and bytes of every file on the disk.
+    QByteArrayList snapshot() const {
         QByteArrayList files;
         for (const QString& name : QDir(disk.path()).entryList(QDir::Files | QDir::Hidden))
             files << name.toUtf8() << testfiles::readAll(disk.filePath(name));
-        return {rowsOf(wordFile), files};
+        return files;
     }
 
-    // Fills the disk until only spare bytes are left (none: until a write fails).
+    // Takes all the room on the disk but spare bytes.
     void fill(qint64 spare = 0) {
         struct statvfs info {};
         ::statvfs(QFile::encodeName(disk.path()).constData(), &info);
-        qint64 left = static_cast<qint64>(info.f_bavail * info.f_frsize) - spare;
-        const int fd =
-            ::open(QFile::encodeName(filler).constData(), O_WRONLY | O_CREAT | O_APPEND, 0644);
-        const QByteArray chunk(4096, 'x');
-        while ((spare == 0 || left > 0) && ::write(fd, chunk.constData(), 4096) > 0)
-            left -= chunk.size();
-        while (spare == 0 && ::write(fd, "x", 1) > 0) {
-        }
-        ::close(fd);
+        QFile file(filler);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_EQ(::posix_fallocate(file.handle(), 0, info.f_bavail * info.f_frsize - spare), 0);
     }
 
     QTemporaryDir disk;

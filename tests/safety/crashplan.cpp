@@ -37,12 +37,6 @@ void makeWordFile(const QString& path) {
     });
 }
 
-const QStringList& settingsFiles() {
-    static const QStringList files{SettingsFiles::dataFileFile, SettingsFiles::displayFile,
-                                   SettingsFiles::groupSelectionFile};
-    return files;
-}
-
 bool writeSettings(const QString& folder, int variant) {
     SettingsFiles::DisplaySettings display = SettingsFiles::defaultDisplaySettings();
     display.noSound = variant;

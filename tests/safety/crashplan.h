@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QStringList>
+#include <QString>
 #include <vector>
 
 // The word file and settings files the crash and small-disk tests write, shared with the
@@ -17,8 +17,7 @@ std::vector<int> practiceGroups(int set);
 std::vector<int> resetGroups(int set);
 // A fresh word file of never-checked words, with practice set 0 built.
 void makeWordFile(const QString& path);
-// The settings files the worker rewrites, each with one of two contents (variant 0 or 1).
-const QStringList& settingsFiles();
+// Writes the three settings files the worker rewrites, in one of two contents (0 or 1).
 bool writeSettings(const QString& folder, int variant);
 
 } // namespace CrashPlan

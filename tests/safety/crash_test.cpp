@@ -40,7 +40,6 @@ public:
         start(command.first(), command.mid(1));
     }
     pid_t pid() const { return static_cast<pid_t>(processId()); }
-    bool ready() { return waitForReadyRead(20000) && readLine() == "ready\n"; }
     pid_t tool() const {
         QFile file(QStringLiteral("/proc/%1/task/%1/children").arg(pid()));
         return file.open(QIODevice::ReadOnly) ? file.readAll().split(' ').first().toInt() : 0;
@@ -109,7 +108,7 @@ TEST_F(CrashTest, StoreAndSettingsSurviveKillsAtRandomMoments) {
     CrashPlan::makeWordFile(CrashPlan::wordFile(folder));
     for (int round = 0; round < killCount(); ++round) {
         Worker store({worker, QStringLiteral("store"), folder, QString::number(round)}, errors);
-        ASSERT_TRUE(store.ready()) << testfiles::readAll(errors).toStdString();
+        ASSERT_TRUE(store.waitForReadyRead(20000)) << testfiles::readAll(errors).toStdString();
         sleepRandom(std::chrono::milliseconds(400));
         ASSERT_FALSE(store.waitForFinished(0)) << testfiles::readAll(errors).toStdString();
         store.kill(-store.pid());
@@ -139,7 +138,6 @@ TEST_F(CrashTest, LegacyConversionSurvivesKillsOfToolAndProgram) {
     for (int round = 0; round < killCount(); ++round) {
         const QString legacy = freshLegacy();
         Worker program({worker, QStringLiteral("convert"), legacy, tool}, errors);
-        ASSERT_TRUE(program.ready()) << testfiles::readAll(errors).toStdString();
         sleepRandom(span);
         const pid_t victims[] = {-program.pid(), program.pid(), program.tool()};
         program.kill(victims[round % 3]);

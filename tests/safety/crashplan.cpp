@@ -3,6 +3,7 @@
 
 #include "app/settingsfiles.h"
 #include "data/newwordfile.h"
+#include "support/testwords.h"
 
 namespace CrashPlan {
 
@@ -23,12 +24,8 @@ void makeWordFile(const QString& path) {
     std::vector<WordRecord> words;
     for (int group = 1; group <= groupCount; ++group) {
         for (int key = 1; key <= wordsPerGroup; ++key) {
-            WordRecord record;
-            record.group = group;
-            record.key = key;
-            record.word = QStringLiteral("word-%1-%2").arg(group).arg(key);
-            record.text1 = QStringLiteral("説明").repeated(20);
-            words.push_back(record);
+            words.push_back(testwords::word(group, key));
+            words.back().text1 = QStringLiteral("説明").repeated(20);
         }
     }
     NewWordFile::write(path, [&words](WordStore& store) {
@@ -39,16 +36,11 @@ void makeWordFile(const QString& path) {
 
 bool writeSettings(const QString& folder, int variant) {
     SettingsFiles::DisplaySettings display = SettingsFiles::defaultDisplaySettings();
-    display.noSound = variant;
-    const QString base = folder + QLatin1Char('/');
-    const QStringList tags = variant == 0
-                                 ? QStringList{QStringLiteral("  1"), QStringLiteral("  2")}
-                                 : QStringList{QStringLiteral(" 12"), QStringLiteral("999")};
-    return SettingsFiles::writeDataFileSetting(
-               base + SettingsFiles::dataFileFile,
-               QStringLiteral("/home/学習者/単語%1.vku").arg(variant)) &&
-           SettingsFiles::writeDisplaySettings(base + SettingsFiles::displayFile, display) &&
-           SettingsFiles::writeGroupSelection(base + SettingsFiles::groupSelectionFile, tags);
+    display.noSound = static_cast<qint16>(variant);
+    const QString base = folder + u'/';
+    return SettingsFiles::writeDisplaySettings(base + SettingsFiles::displayFile, display) &&
+           SettingsFiles::writeGroupSelection(base + SettingsFiles::groupSelectionFile,
+                                              {QString::number(variant + 1).rightJustified(3)});
 }
 
 } // namespace CrashPlan

@@ -17,7 +17,7 @@ std::vector<int> practiceGroups(int set);
 std::vector<int> resetGroups(int set);
 // A fresh word file of never-checked words, with practice set 0 built.
 void makeWordFile(const QString& path);
-// Writes the three settings files the worker rewrites, in one of two contents (0 or 1).
+// Writes the settings files the worker rewrites, in one of two contents (0 or 1).
 bool writeSettings(const QString& folder, int variant);
 
 } // namespace CrashPlan

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Grades, practice sets, group resets, settings and new word files on a full or read-only
-// disk: each fails with a message (or false) and every value written before stays as it
-// was. The disk is a small tmpfs mounted for the test, since as root file permissions would
-// not stop a write.
+// Grades, practice sets, group resets, settings and new word files on a full, a nearly full
+// and a read-only disk. The disk is a small tmpfs mounted for the test, since as root file
+// permissions would not stop a write.
 #include "crashplan.h"
 #include "data/wordstore.h"
 #include "support/testfiles.h"
@@ -21,11 +20,9 @@
 
 namespace {
 
-using Rows = std::vector<std::tuple<int, int, int, int>>;
-
 // Every row of both tables.
-Rows rowsOf(const QString& wordFile) {
-    Rows rows;
+std::vector<std::tuple<int, int, int, int>> rowsOf(const QString& wordFile) {
+    std::vector<std::tuple<int, int, int, int>> rows;
     const WordStore store = WordStore::open(wordFile);
     for (auto table : {WordStore::Table::Word, WordStore::Table::Selected}) {
         store.forEachRow(table, [&rows](const WordRecord& row) {
@@ -54,10 +51,6 @@ protected:
             GTEST_SKIP() << "cannot mount a tmpfs here: " << std::strerror(errno);
         mounted = true;
         CrashPlan::makeWordFile(wordFile);
-        WordStore store = WordStore::open(wordFile);
-        // Checked words in the first and last reset group show a reset cut halfway.
-        for (int group : {1, 11, 15})
-            store.writeGrade(group, 1, 3, 8);
         ASSERT_TRUE(CrashPlan::writeSettings(disk.path(), 0));
     }
 
@@ -75,7 +68,7 @@ protected:
     }
 
     // Takes all the room on the disk but spare bytes.
-    void fill(qint64 spare = 0) {
+    void fill(qint64 spare) {
         struct statvfs info {};
         ::statvfs(QFile::encodeName(disk.path()).constData(), &info);
         QFile file(filler);
@@ -89,67 +82,53 @@ protected:
     const QString filler = disk.filePath(QStringLiteral(".filler"));
 };
 
-TEST_F(SmallDiskTest, OnAFullOrReadOnlyDiskEveryWriteFailsWithAMessageAndNothingChanges) {
-    for (const std::string message : {"ディスクの空き容量が足りません", "読み取り専用"}) {
-        SCOPED_TRACE(message);
-        const auto before = snapshot();
-        const bool full = message.find("空き") != std::string::npos;
-        std::optional<WordStore> store;
-        if (full) {
-            store = WordStore::open(wordFile);
-            fill();
-        } else {
+// Each write either succeeds in full or fails with a message and changes nothing; with no
+// room at all (0) or on a read-only disk (-1), every write fails and every file stays.
+TEST_F(SmallDiskTest, EveryWriteSucceedsInFullOrFailsWithAMessage) {
+    QTemporaryDir roomy;
+    const QString reference = roomy.filePath(QStringLiteral("words.vku"));
+    const std::function<void(WordStore&)> writes[] = {
+        [](WordStore& store) { store.writeGrade(11, 1, 3, 8); },
+        [](WordStore& store) { store.buildPracticeSet(CrashPlan::practiceGroups(1)); },
+        [](WordStore& store) { store.resetGroups(CrashPlan::resetGroups(1)); },
+    };
+    int failedHalfway = 0;
+    for (qint64 spare : {0, 4096, 12288, 40960, 163840, 655360, -1}) {
+        SCOPED_TRACE(spare);
+        const QByteArrayList before = snapshot();
+        QFile::remove(reference);
+        ASSERT_TRUE(QFile::copy(wordFile, reference));
+        if (spare < 0)
             ASSERT_EQ(::mount(nullptr, QFile::encodeName(disk.path()).constData(), nullptr,
                               MS_REMOUNT | MS_RDONLY, nullptr),
                       0);
-            store = WordStore::open(wordFile);
-        }
-        const std::function<void()> writes[] = {
-            [&] { store->writeGrade(1, 2, 0, 1); },
-            [&] { store->buildPracticeSet(CrashPlan::practiceGroups(1)); },
-            [&] { store->resetGroups(CrashPlan::resetGroups(0)); },
-        };
-        for (const auto& write : writes)
-            EXPECT_NE(messageOf(write).find(message), std::string::npos);
-        EXPECT_FALSE(CrashPlan::writeSettings(disk.path(), 1));
-        EXPECT_THROW(CrashPlan::makeWordFile(disk.filePath(QStringLiteral("new.vku"))), StoreError);
-        QFile::remove(filler);
-        EXPECT_EQ(snapshot(), before);
-        // With room again the same connection writes as before.
-        if (full)
-            EXPECT_TRUE(store->writeGrade(1, 2, 0, 1));
-    }
-}
-
-// With a little room left, an operation may run out of it at any point of its transaction:
-// it then throws and leaves the file as it was, or it succeeds in full.
-TEST_F(SmallDiskTest, RunningOutOfRoomHalfwayKeepsTheFileWhole) {
-    QTemporaryDir referenceDir;
-    const QString reference = referenceDir.filePath(QStringLiteral("words.vku"));
-    int failed = 0;
-    for (qint64 spare : {4096, 12288, 40960, 81920, 163840, 327680, 655360}) {
-        SCOPED_TRACE(spare);
-        for (int group : {11, 15})
-            WordStore::open(wordFile).writeGrade(group, 1, 3, 8);
-        QFile::remove(reference);
-        QFile::copy(wordFile, reference);
-        fill(spare);
         WordStore store = WordStore::open(wordFile);
-        const bool built =
-            messageOf([&] { store.buildPracticeSet(CrashPlan::practiceGroups(1)); }).empty();
-        const bool reset = messageOf([&] { store.resetGroups(CrashPlan::resetGroups(1)); }).empty();
-        QFile::remove(filler);
-        failed += !built + !reset;
-        // The same operations on a disk with room, those that failed left out.
         WordStore expected = WordStore::open(reference);
-        if (built)
-            expected.buildPracticeSet(CrashPlan::practiceGroups(1));
-        if (reset)
-            expected.resetGroups(CrashPlan::resetGroups(1));
+        if (spare >= 0)
+            fill(spare);
+        const std::string why = spare < 0 ? "読み取り専用" : "ディスクの空き容量が足りません";
+        for (const auto& write : writes) {
+            const std::string message = messageOf([&] { write(store); });
+            if (message.empty())
+                write(expected);
+            EXPECT_TRUE(message.empty() ? spare > 0 : message.find(why) != std::string::npos)
+                << message;
+            failedHalfway += spare > 0 && !message.empty();
+        }
+        const bool settings = CrashPlan::writeSettings(disk.path(), 1);
+        const QString newFile = disk.filePath(QStringLiteral("new.vku"));
+        const bool created = messageOf([&] { CrashPlan::makeWordFile(newFile); }).empty();
+        QFile::remove(filler);
         EXPECT_EQ(rowsOf(wordFile), rowsOf(reference));
-        store.buildPracticeSet(CrashPlan::practiceGroups(0));
+        if (spare <= 0) {
+            EXPECT_FALSE(settings || created);
+            EXPECT_EQ(snapshot(), before);
+        }
+        QFile::remove(newFile);
+        if (spare >= 0) // with room again the same connection writes as before
+            EXPECT_NO_THROW(writes[0](store));
     }
-    EXPECT_GT(failed, 0);
+    EXPECT_GT(failedHalfway, 0);
 }
 
 } // namespace

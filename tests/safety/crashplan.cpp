@@ -7,22 +7,14 @@
 
 namespace CrashPlan {
 
-QString wordFile(const QString& folder) {
-    return folder + QStringLiteral("/words.vku");
-}
-
 std::vector<int> practiceGroups(int set) {
     return set == 0 ? std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8}
                     : std::vector<int>{5, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20};
 }
 
-std::vector<int> resetGroups(int set) {
-    return set == 0 ? std::vector<int>{2, 4, 6} : std::vector<int>{11, 12, 13, 14, 15};
-}
-
 void makeWordFile(const QString& path) {
     std::vector<WordRecord> words;
-    for (int group = 1; group <= groupCount; ++group) {
+    for (int group = 1; group <= 20; ++group) {
         for (int key = 1; key <= wordsPerGroup; ++key) {
             words.push_back(testwords::word(group, key));
             words.back().text1 = QStringLiteral("説明").repeated(20);

@@ -8,13 +8,13 @@
 // store worker that the crash test kills.
 namespace CrashPlan {
 
-constexpr int groupCount = 20;
 constexpr int wordsPerGroup = 150;
 
-QString wordFile(const QString& folder);
-// The groups of the two practice sets and of the two group resets the worker alternates.
+inline QString wordFile(const QString& folder) {
+    return folder + QStringLiteral("/words.vku");
+}
+// The groups of the two practice sets the worker alternates.
 std::vector<int> practiceGroups(int set);
-std::vector<int> resetGroups(int set);
 // A fresh word file of never-checked words, with practice set 0 built.
 void makeWordFile(const QString& path);
 // Writes the settings files the worker rewrites, in one of two contents (0 or 1).

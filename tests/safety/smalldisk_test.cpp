@@ -90,7 +90,9 @@ TEST_F(SmallDiskTest, EveryWriteSucceedsInFullOrFailsWithAMessage) {
     const std::function<void(WordStore&)> writes[] = {
         [](WordStore& store) { store.writeGrade(11, 1, 3, 8); },
         [](WordStore& store) { store.buildPracticeSet(CrashPlan::practiceGroups(1)); },
-        [](WordStore& store) { store.resetGroups(CrashPlan::resetGroups(1)); },
+        [](WordStore& store) {
+            store.resetGroups({11, 12, 13, 14, 15});
+        },
     };
     int failedHalfway = 0;
     for (qint64 spare : {0, 4096, 12288, 40960, 163840, 655360, -1}) {
@@ -116,15 +118,15 @@ TEST_F(SmallDiskTest, EveryWriteSucceedsInFullOrFailsWithAMessage) {
             failedHalfway += spare > 0 && !message.empty();
         }
         const bool settings = CrashPlan::writeSettings(disk.path(), 1);
-        const QString newFile = disk.filePath(QStringLiteral("new.vku"));
-        const bool created = messageOf([&] { CrashPlan::makeWordFile(newFile); }).empty();
+        const bool created =
+            messageOf([&] { CrashPlan::makeWordFile(disk.filePath("new.vku")); }).empty();
         QFile::remove(filler);
         EXPECT_EQ(rowsOf(wordFile), rowsOf(reference));
         if (spare <= 0) {
             EXPECT_FALSE(settings || created);
             EXPECT_EQ(snapshot(), before);
         }
-        QFile::remove(newFile);
+        QFile::remove(disk.filePath("new.vku"));
         if (spare >= 0) // with room again the same connection writes as before
             EXPECT_NO_THROW(writes[0](store));
     }

@@ -13,33 +13,6 @@
 #include <cstdio>
 #include <random>
 
-namespace {
-
-// Builds practice sets, grades, resets groups and rewrites the settings in random order, so
-// that kills land in each of them.
-[[noreturn]] void runStore(WordStore& store, const QString& folder, unsigned seed) {
-    std::mt19937 random(seed);
-    for (;;) {
-        const int set = static_cast<int>(random() % 2);
-        const int word = static_cast<int>(random() % CrashPlan::wordsPerGroup) + 1;
-        switch (random() % 4) {
-        case 0:
-            store.buildPracticeSet(CrashPlan::practiceGroups(set));
-            break;
-        case 1:
-            store.writeGrade(static_cast<int>(random() % CrashPlan::groupCount) + 1, word, 1, 1);
-            break;
-        case 2:
-            store.resetGroups(CrashPlan::resetGroups(set));
-            break;
-        default:
-            CrashPlan::writeSettings(folder, set);
-        }
-    }
-}
-
-} // namespace
-
 int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);
     const QStringList a = QCoreApplication::arguments();
@@ -50,8 +23,20 @@ int main(int argc, char** argv) {
         LegacyConversion conversion(a.value(3));
         std::puts("ready");
         std::fflush(stdout);
-        if (store)
-            runStore(*store, a[2], a[3].toUInt());
+        // Practice sets, grades, group resets and settings in random order, so that kills
+        // land in each of them.
+        for (std::mt19937 random(a.value(3).toUInt()); store;) {
+            const int set = static_cast<int>(random() % 2);
+            const unsigned choice = random() % 4;
+            if (choice == 0)
+                store->buildPracticeSet(CrashPlan::practiceGroups(set));
+            else if (choice == 1)
+                store->writeGrade(set + 11, static_cast<int>(random() % 150) + 1, 1, 1);
+            else if (choice == 2)
+                store->resetGroups(set ? std::vector{11, 12, 13, 14, 15} : std::vector{2, 4, 6});
+            else
+                CrashPlan::writeSettings(a[2], set);
+        }
         if (a.value(1) == QLatin1String("convert")) {
             const LegacyConversion::Outcome outcome = conversion.run(a[2]);
             std::fprintf(stderr, "%s\n", qPrintable(outcome.message));

@@ -13,25 +13,23 @@ namespace {
 // at worst.
 TEST(FuzzRegression, EveryTargetTakesEveryKeptInput) {
     QTemporaryDir folder;
-    const auto csv = [](const QByteArray& bytes, const QString&) { FuzzCases::csvWordList(bytes); };
     const std::pair<const char*, void (*)(const QByteArray&, const QString&)> targets[] = {
         {"settings", FuzzCases::settingsFiles},
-        {"csv", csv},
+        {"csv", [](const QByteArray& bytes, const QString&) { FuzzCases::csvWordList(bytes); }},
         {"open", FuzzCases::wordDataFile},
         {"legacy", FuzzCases::legacyWordFile},
     };
     for (const auto& [target, run] : targets) {
-        QStringList files;
+        int inputs = 0;
         for (const char* root : {VOKU_FUZZ_CORPUS, VOKU_FUZZ_INPUTS}) {
             const QDir dir(QString::fromUtf8(root) + u'/' + QLatin1String(target));
-            for (const QString& name : dir.entryList(QDir::Files, QDir::Name))
-                files << dir.filePath(name);
+            for (const QString& name : dir.entryList(QDir::Files, QDir::Name)) {
+                EXPECT_NO_THROW(run(testfiles::readAll(dir.filePath(name)), folder.path()))
+                    << dir.filePath(name).toStdString();
+                ++inputs;
+            }
         }
-        EXPECT_FALSE(files.isEmpty()) << target;
-        for (const QString& file : files) {
-            SCOPED_TRACE(file.toStdString());
-            EXPECT_NO_THROW(run(testfiles::readAll(file), folder.path()));
-        }
+        EXPECT_GT(inputs, 0) << target;
     }
 }
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The full crash test: kills the store worker, the legacy conversion and the file swap at
-# random moments, KILLS times each (default 200), then the full-disk and read-only checks.
+# The full crash test: kills the store worker and the legacy conversion at random moments,
+# KILLS times each (default 200), and the file swap before each file-changing system call,
+# then the full-disk and read-only checks.
 #   scripts/crash-test.sh [KILLS]
 set -euo pipefail
 cd "$(dirname "$0")/.."

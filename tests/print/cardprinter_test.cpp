@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/userdialogs.h"
-#include "pdfreader.h"
 #include "print/cardprinter.h"
 #include "support/testfiles.h"
-#include "wordfiles.h"
+#include "support/testwords.h"
 
 #include <QFile>
 #include <QPrinterInfo>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -15,10 +13,7 @@ namespace {
 class FakeDialogs : public UserDialogs {
 public:
     void inform(const QString& text, Icon) override { messages << text; }
-    bool askYesNo(const QString& text, Icon) override {
-        questions << text;
-        return yes;
-    }
+    bool askYesNo(const QString&, Icon) override { return ++questions, yes; }
     QString chooseDataFile(const QString&) override { return {}; }
     QString choosePdfFile(const QString& suggested) override {
         suggestedPdf = suggested;
@@ -27,61 +22,49 @@ public:
     std::optional<QColor> chooseColour(const QColor&) override { return {}; }
 
     bool yes = true;
-    QString pdfPath;
-    QString suggestedPdf;
+    int questions = 0;
+    QString pdfPath, suggestedPdf;
     QStringList messages;
-    QStringList questions;
 };
 
-// Without a printer the cards go to a PDF, so these tests never reach a real printer.
-class CardPrinterTest : public testing::Test {
-protected:
-    void SetUp() override {
-        if (!QPrinterInfo::availablePrinters().isEmpty())
-            GTEST_SKIP() << "a printer is installed";
-        dialogs.pdfPath = dir.filePath(QStringLiteral("cards.pdf"));
-        words = wordfiles::makeWordFile(dir.path(), wordfiles::smallFixtureRows(), "small.vku");
-    }
-    bool print(const std::vector<int>& groups) {
-        const WordStore store = WordStore::open(words);
-        return CardPrinter(dialogs).print(store, groups, QStringLiteral("title"), {});
-    }
+struct PrintCase {
+    bool yes;
+    QString chosen;
+    int group;
+    QString message; // empty: none
+};
+
+// Without a printer the cards go to a PDF, so this test never reaches a real printer.
+TEST(CardPrinterTest, OffersAPdfWhenNoPrinterIsInstalled) {
+    if (!QPrinterInfo::availablePrinters().isEmpty())
+        GTEST_SKIP() << "a printer is installed";
     testfiles::TempHome home;
-    QTemporaryDir dir;
-    FakeDialogs dialogs;
-    QString words;
-};
-
-TEST_F(CardPrinterTest, OffersAPdfWhenNoPrinterIsInstalled) {
-    EXPECT_TRUE(print({12}));
-    ASSERT_EQ(dialogs.questions.size(), 1);
-    EXPECT_TRUE(dialogs.questions[0].contains(QStringLiteral("PDF")));
-    EXPECT_EQ(dialogs.suggestedPdf, home.documentsFolder() + QStringLiteral("small.pdf"));
-    EXPECT_EQ(pdfreader::pageCount(dialogs.pdfPath), 1);
-    EXPECT_EQ(
-        dialogs.messages,
-        QStringList{QStringLiteral("カードをPDFファイルに保存しました。\n") + dialogs.pdfPath});
-}
-
-TEST_F(CardPrinterTest, PrintsNothingWhenDeclinedOrCancelled) {
-    dialogs.yes = false;
-    EXPECT_FALSE(print({12}));
-    dialogs.yes = true;
-    const QString chosen = dialogs.pdfPath;
-    dialogs.pdfPath.clear();
-    EXPECT_FALSE(print({12}));
-    EXPECT_FALSE(QFile::exists(chosen));
-    EXPECT_TRUE(dialogs.messages.isEmpty());
-}
-
-TEST_F(CardPrinterTest, SaysWhyNothingWasPrinted) {
-    EXPECT_FALSE(print({5}));
-    EXPECT_TRUE(dialogs.questions.isEmpty());
-    EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("印刷する単語がありません。")});
-    dialogs.pdfPath = dir.filePath(QStringLiteral("missing/cards.pdf"));
-    EXPECT_FALSE(print({12}));
-    ASSERT_EQ(dialogs.messages.size(), 2);
-    EXPECT_TRUE(dialogs.messages[1].contains(dialogs.pdfPath));
+    const QString words = home.path() + QStringLiteral("/small.vku");
+    WordStore::create(words).insertRows(WordStore::Table::Word, {testwords::word(12, 1)});
+    const QString pdf = home.path() + QStringLiteral("/cards.pdf");
+    const QString missing = home.path() + QStringLiteral("/missing/cards.pdf");
+    const PrintCase cases[] = {
+        {false, pdf, 12, {}},
+        {true, {}, 12, {}}, // the file dialog cancelled
+        {true, pdf, 5, QStringLiteral("印刷する単語がありません。")},
+        {true, missing, 12, QStringLiteral("PDFファイルを保存できませんでした。\n") + missing},
+        {true, pdf, 12, QStringLiteral("カードをPDFファイルに保存しました。\n") + pdf},
+    };
+    for (const auto& c : cases) {
+        FakeDialogs dialogs;
+        dialogs.yes = c.yes;
+        dialogs.pdfPath = c.chosen;
+        const bool printed = CardPrinter(dialogs).print(WordStore::open(words), {c.group},
+                                                        QStringLiteral("title"), {});
+        SCOPED_TRACE(c.message.toStdString());
+        EXPECT_EQ(printed, c.message.startsWith(QStringLiteral("カード")));
+        EXPECT_EQ(QFile::exists(pdf), printed);
+        EXPECT_EQ(dialogs.questions, c.group == 12 ? 1 : 0);
+        EXPECT_EQ(dialogs.messages, c.message.isEmpty() ? QStringList() : QStringList{c.message});
+        if (c.yes && c.group == 12) {
+            EXPECT_EQ(dialogs.suggestedPdf, home.documentsFolder() + QStringLiteral("small.pdf"));
+        }
+    }
 }
 
 } // namespace

@@ -1,72 +1,38 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "crashplan.h"
 
+#include "app/settingsfiles.h"
 #include "data/newwordfile.h"
+#include "support/testwords.h"
 
 namespace CrashPlan {
-
-QString wordFile(const QString& folder) {
-    return folder + QStringLiteral("/words.vku");
-}
-
-QString logFile(const QString& folder) {
-    return folder + QStringLiteral("/ops.log");
-}
 
 std::vector<int> practiceGroups(int set) {
     return set == 0 ? std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8}
                     : std::vector<int>{5, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20};
 }
 
-std::vector<int> resetGroups(int set) {
-    return set == 0 ? std::vector<int>{2, 4, 6} : std::vector<int>{11, 12, 13, 14, 15};
-}
-
-QString wordText(int group, int key) {
-    return QStringLiteral("word-%1-%2").arg(group).arg(key);
-}
-
 void makeWordFile(const QString& path) {
     std::vector<WordRecord> words;
-    for (int group = 1; group <= groupCount; ++group) {
+    for (int group = 1; group <= 20; ++group) {
         for (int key = 1; key <= wordsPerGroup; ++key) {
-            WordRecord record;
-            record.group = group;
-            record.key = key;
-            record.word = wordText(group, key);
-            record.meaning = QStringLiteral("意味 %1 の %2").arg(group).arg(key);
-            record.text1 = QStringLiteral("説明").repeated(20);
-            words.push_back(record);
+            words.push_back(testwords::word(group, key));
+            words.back().text1 = QStringLiteral("説明").repeated(20);
         }
     }
-    NewWordFile::write(
-        path, [&words](WordStore& store) { store.insertRows(WordStore::Table::Word, words); });
-}
-
-const QStringList& settingsFiles() {
-    static const QStringList files{SettingsFiles::dataFileFile, SettingsFiles::displayFile,
-                                   SettingsFiles::groupSelectionFile};
-    return files;
+    NewWordFile::write(path, [&words](WordStore& store) {
+        store.insertRows(WordStore::Table::Word, words);
+        store.buildPracticeSet(practiceGroups(0));
+    });
 }
 
 bool writeSettings(const QString& folder, int variant) {
     SettingsFiles::DisplaySettings display = SettingsFiles::defaultDisplaySettings();
-    if (variant == 1) {
-        display.colours = {QStringLiteral("255"), QStringLiteral("65280"),
-                           QStringLiteral("16711680"), QStringLiteral("-2147483643"),
-                           QStringLiteral("8421504")};
-        display.noSound = 1;
-    }
-    const QStringList tags = variant == 0
-                                 ? QStringList{QStringLiteral("  1"), QStringLiteral("  2")}
-                                 : QStringList{QStringLiteral("  5"), QStringLiteral(" 12"),
-                                               QStringLiteral(" 20"), QStringLiteral("999")};
-    const QString dataFile = variant == 0 ? QStringLiteral("/home/学習者/単語データ.vku")
-                                          : QStringLiteral("/home/学習者/別の単語①.vku");
-    const QString base = folder + QLatin1Char('/');
-    return SettingsFiles::writeDataFileSetting(base + SettingsFiles::dataFileFile, dataFile) &&
-           SettingsFiles::writeDisplaySettings(base + SettingsFiles::displayFile, display) &&
-           SettingsFiles::writeGroupSelection(base + SettingsFiles::groupSelectionFile, tags);
+    display.noSound = static_cast<qint16>(variant);
+    const QString base = folder + u'/';
+    return SettingsFiles::writeDisplaySettings(base + SettingsFiles::displayFile, display) &&
+           SettingsFiles::writeGroupSelection(base + SettingsFiles::groupSelectionFile,
+                                              {QString::number(variant + 1).rightJustified(3)});
 }
 
 } // namespace CrashPlan

@@ -27,9 +27,9 @@ struct Drill {
     explicit Drill(int count) {
         const QString path = LargeWordFile::create(dir.path(), count);
         values.levelCounts = WordStore::open(path).buildPracticeSet(LargeWordFile::groups());
-        values.DataFilePath = path;
-        values.WindowTitle = QStringLiteral("VOKU英単カード　large.vku");
-        values.DrillBackColor = values.NgBackColor = QStringLiteral("255");
+        values.dataFilePath = path;
+        values.windowTitle = QStringLiteral("VOKU英単カード　large.vku");
+        values.drillBackColor = values.ngBackColor = QStringLiteral("255");
     }
 
     DrillScreen* open() {
@@ -128,7 +128,7 @@ void grade(benchmark::State& state) {
     delete screen;
     reportPercentiles(state, millis);
     const double floorP99 =
-        SqliteFloor::percentile(SqliteFloor::durableCommitMs(d.values.DataFilePath, 1000), 0.99);
+        SqliteFloor::percentile(SqliteFloor::durableCommitMs(d.values.dataFilePath, 1000), 0.99);
     state.counters["floor_p99_ms"] = floorP99;
     state.counters["p99_ratio"] = state.counters["p99_ms"] / floorP99;
 }

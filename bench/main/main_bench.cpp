@@ -26,10 +26,10 @@ struct Setup {
 
     explicit Setup(int count) {
         const QString path = LargeWordFile::create(dir.path(), count);
-        values.SettingsFolder = dir.path() + QLatin1Char('/');
-        values.DataFileIniPath = values.SettingsFolder + QStringLiteral("VKI010.ini");
-        values.DataFilePath = path;
-        values.WindowTitle = QStringLiteral("VOKU英単カード　large.vku");
+        values.settingsFolder = dir.path() + QLatin1Char('/');
+        values.dataFileIniPath = values.settingsFolder + QStringLiteral("VKI010.ini");
+        values.dataFilePath = path;
+        values.windowTitle = QStringLiteral("VOKU英単カード　large.vku");
     }
 
     MainScreen* screen() {

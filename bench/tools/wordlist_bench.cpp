@@ -17,8 +17,8 @@ namespace {
 void BM_ShowWordList(benchmark::State& state) {
     QTemporaryDir dir;
     AppValues values;
-    values.DataFilePath = LargeWordFile::create(dir.path(), static_cast<int>(state.range(0)));
-    values.WindowTitle = QStringLiteral("VOKU英単カード　large.vku");
+    values.dataFilePath = LargeWordFile::create(dir.path(), static_cast<int>(state.range(0)));
+    values.windowTitle = QStringLiteral("VOKU英単カード　large.vku");
     SilentDialogs dialogs;
     for (auto _ : state) {
         auto* window = new WordListWindow(values, dialogs);

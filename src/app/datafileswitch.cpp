@@ -55,8 +55,8 @@ DataFileSwitch::Outcome DataFileSwitch::open(const QString& path) {
 }
 
 void DataFileSwitch::convertCurrent() {
-    if (!isConverting() && !startConversion(values_.DataFilePath, false))
-        values_.NoDataFile = -1;
+    if (!isConverting() && !startConversion(values_.dataFilePath, false))
+        values_.noDataFile = true;
 }
 
 bool DataFileSwitch::startConversion(const QString& path, bool makeCurrent) {
@@ -87,7 +87,7 @@ void DataFileSwitch::conversionFinished(const QString& path, bool makeCurrent, b
     dialogs_.inform(message, ok ? UserDialogs::Icon::Information : UserDialogs::Icon::Critical);
     if (!ok) {
         if (!makeCurrent)
-            values_.NoDataFile = -1;
+            values_.noDataFile = true;
         return;
     }
     if (makeCurrent)
@@ -97,14 +97,14 @@ void DataFileSwitch::conversionFinished(const QString& path, bool makeCurrent, b
 }
 
 void DataFileSwitch::makeCurrent(const QString& path) {
-    values_.DataFilePath = path;
-    values_.WindowTitle = windowTitleFor(path);
-    values_.NoDataFile = 0;
+    values_.dataFilePath = path;
+    values_.windowTitle = windowTitleFor(path);
+    values_.noDataFile = false;
     // The previous choice belongs to the file that VKI010.ini names, so it is emptied only
     // once that names the new one.
-    if (writeSetting(SettingsFiles::writeDataFileSetting(values_.DataFileIniPath, path),
-                     values_.DataFileIniPath)) {
-        const QString selection = values_.SettingsFolder + SettingsFiles::groupSelectionFile;
+    if (writeSetting(SettingsFiles::writeDataFileSetting(values_.dataFileIniPath, path),
+                     values_.dataFileIniPath)) {
+        const QString selection = values_.settingsFolder + SettingsFiles::groupSelectionFile;
         writeSetting(SettingsFiles::writeGroupSelection(selection, {}), selection);
     }
     emit switched();

@@ -8,7 +8,7 @@
 namespace Manual {
 
 void open(const AppValues& values, DocumentOpener& opener, UserDialogs& dialogs) {
-    const QString path = values.AppFolder + QStringLiteral("VOKU英単カード説明書.pdf");
+    const QString path = values.appFolder + QStringLiteral("VOKU英単カード説明書.pdf");
     if (!opener.open(path))
         dialogs.inform(QStringLiteral("説明書を開けませんでした。\n%1").arg(path),
                        UserDialogs::Icon::Exclamation);

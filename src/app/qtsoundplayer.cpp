@@ -17,7 +17,7 @@ QtSoundPlayer::~QtSoundPlayer() {
 }
 
 void QtSoundPlayer::play(const QString& fileName) {
-    const QString path = values_.AppFolder + fileName;
+    const QString path = values_.appFolder + fileName;
     if (!QFileInfo(path).isFile() || !hasAudioOutput())
         return;
     effectFor(path)->play();

@@ -4,7 +4,6 @@
 
 #include "datafileswitch.h"
 #include "settingsfiles.h"
-#include "soundplayer.h"
 #include "userdialogs.h"
 
 #include <QDir>
@@ -30,11 +29,10 @@ bool isFile(const QString& path) {
 
 } // namespace
 
-SettingsModule::SettingsModule(AppValues& values, UserDialogs& dialogs, SoundPlayer& sound,
+SettingsModule::SettingsModule(AppValues& values, UserDialogs& dialogs,
                                const QString& executableFolder)
     : values_(values)
     , dialogs_(dialogs)
-    , sound_(sound)
     , executableFolder_(withSlash(executableFolder))
     // Relative to the executable, so that an install under any prefix finds its data.
     , installedDataFolder_(
@@ -44,18 +42,18 @@ QString SettingsModule::defaultSettingsFolderName() {
     return Product::title();
 }
 
-void SettingsModule::FindDocumentsFolder() {
+void SettingsModule::findDocumentsFolder() {
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    values_.DocumentsFolder = withSlash(documents.trimmed());
+    values_.documentsFolder = withSlash(documents.trimmed());
 }
 
-void SettingsModule::FindAppFolder() {
-    values_.AppFolder = QFileInfo::exists(executableFolder_ + appIniFile) ? executableFolder_
+void SettingsModule::findAppFolder() {
+    values_.appFolder = QFileInfo::exists(executableFolder_ + appIniFile) ? executableFolder_
                                                                           : installedDataFolder_;
 }
 
-void SettingsModule::PrepareSettingsFolder() {
-    values_.SettingsFolder = values_.DocumentsFolder + settingsFolderName() + QLatin1Char('/');
+void SettingsModule::prepareSettingsFolder() {
+    values_.settingsFolder = values_.documentsFolder + settingsFolderName() + QLatin1Char('/');
     if (!settingsFolderComplete()) {
         dialogs_.inform(QStringLiteral("設定ファイルをコピーします。キャンセルしないでください！"
                                        "始めますのでOKボタンをクリックしてください。"));
@@ -64,49 +62,45 @@ void SettingsModule::PrepareSettingsFolder() {
     warnWhenUnwritable();
 }
 
-void SettingsModule::LoadDisplaySettings() {
+void SettingsModule::loadDisplaySettings() {
     const auto settings =
-        SettingsFiles::readDisplaySettings(values_.SettingsFolder + SettingsFiles::displayFile);
-    values_.MainBackColor = settings.colours[0];
-    values_.DrillBackColor = settings.colours[1];
-    values_.NgBackColor = settings.colours[2];
-    values_.ExplainBackColor = settings.colours[3];
-    values_.ExplainTextBackColor = settings.colours[4];
-    values_.NoSound = settings.noSound;
-    values_.NoExplainOnNg = settings.noExplainOnNg;
+        SettingsFiles::readDisplaySettings(values_.settingsFolder + SettingsFiles::displayFile);
+    values_.mainBackColor = settings.colours[0];
+    values_.drillBackColor = settings.colours[1];
+    values_.ngBackColor = settings.colours[2];
+    values_.explainBackColor = settings.colours[3];
+    values_.explainTextBackColor = settings.colours[4];
+    values_.noSound = settings.noSound;
+    values_.noExplainOnNg = settings.noExplainOnNg;
 }
 
-void SettingsModule::LoadDataFileSetting() {
-    values_.NoDataFile = 0;
-    values_.WindowTitle.clear();
-    values_.DataFilePath.clear();
-    values_.DataFileIniPath = values_.SettingsFolder + SettingsFiles::dataFileFile;
-    if (isFile(values_.DataFileIniPath))
-        values_.DataFilePath = SettingsFiles::readDataFileSetting(values_.DataFileIniPath);
-    if (values_.DataFilePath.isEmpty()) {
+void SettingsModule::loadDataFileSetting() {
+    values_.noDataFile = false;
+    values_.windowTitle.clear();
+    values_.dataFilePath.clear();
+    values_.dataFileIniPath = values_.settingsFolder + SettingsFiles::dataFileFile;
+    if (isFile(values_.dataFileIniPath))
+        values_.dataFilePath = SettingsFiles::readDataFileSetting(values_.dataFileIniPath);
+    if (values_.dataFilePath.isEmpty()) {
         dialogs_.inform(QStringLiteral("単語データを選択してください。"));
-        values_.NoDataFile = -1;
+        values_.noDataFile = true;
         return;
     }
     // The template names the bundled sample relative to the settings folder.
-    if (QDir::isRelativePath(values_.DataFilePath))
-        values_.DataFilePath = values_.SettingsFolder + values_.DataFilePath;
-    values_.WindowTitle = DataFileSwitch::windowTitleFor(values_.DataFilePath);
-}
-
-void SettingsModule::PlaySoundFile(const QString& fileName) {
-    sound_.play(fileName);
+    if (QDir::isRelativePath(values_.dataFilePath))
+        values_.dataFilePath = values_.settingsFolder + values_.dataFilePath;
+    values_.windowTitle = DataFileSwitch::windowTitleFor(values_.dataFilePath);
 }
 
 QString SettingsModule::settingsFolderName() const {
-    QString name = SettingsFiles::readFirstField(values_.AppFolder + appIniFile);
+    QString name = SettingsFiles::readFirstField(values_.appFolder + appIniFile);
     while (name.endsWith(QLatin1Char('/')))
         name.chop(1);
     return name.isEmpty() ? defaultSettingsFolderName() : name;
 }
 
 bool SettingsModule::settingsFolderComplete() const {
-    const QString& folder = values_.SettingsFolder;
+    const QString& folder = values_.settingsFolder;
     return isFile(folder + SettingsFiles::startMessagesFile) &&
            isFile(folder + SettingsFiles::displayFile) &&
            isFile(folder + SettingsFiles::groupSelectionFile) && QFileInfo(folder).isDir();
@@ -115,8 +109,8 @@ bool SettingsModule::settingsFolderComplete() const {
 // Makes the settings folder and copies the template files it lacks; a file already there
 // is the learner's and is never replaced. Returns the message that reports the outcome.
 QString SettingsModule::copyMissingTemplateFiles() const {
-    const QDir source(values_.AppFolder + templateFolder);
-    if (!QDir().mkpath(values_.SettingsFolder))
+    const QDir source(values_.appFolder + templateFolder);
+    if (!QDir().mkpath(values_.settingsFolder))
         return QStringLiteral("処理が中断されました。");
     // Without templates the program runs on its defaults and still keeps the learner's
     // settings in the folder.
@@ -126,7 +120,7 @@ QString SettingsModule::copyMissingTemplateFiles() const {
                QDir::toNativeSeparators(source.path());
     bool copied = true;
     for (const QFileInfo& file : source.entryInfoList(QDir::Files)) {
-        const QString target = values_.SettingsFolder + file.fileName();
+        const QString target = values_.settingsFolder + file.fileName();
         if (QFileInfo::exists(target))
             continue;
         // Installed templates are read-only; the learner's copies must be writable.
@@ -140,11 +134,11 @@ QString SettingsModule::copyMissingTemplateFiles() const {
 }
 
 void SettingsModule::warnWhenUnwritable() const {
-    const QFileInfo folder(values_.SettingsFolder);
+    const QFileInfo folder(values_.settingsFolder);
     if (folder.isDir() && folder.isWritable())
         return;
     dialogs_.inform(QStringLiteral("設定フォルダーに書き込めません。設定は保存されず、"
                                    "このまま続けます。\n") +
-                        SettingsFiles::pathForMessage(values_.SettingsFolder),
+                        SettingsFiles::pathForMessage(values_.settingsFolder),
                     UserDialogs::Icon::Exclamation);
 }

@@ -5,32 +5,27 @@
 
 #include <QString>
 
-class SoundPlayer;
 class UserDialogs;
 
 // The settings module: fills the application-wide values from the folders and settings
-// files at start, prepares the settings folder on the first run and plays the sounds.
+// files at start and prepares the settings folder on the first run.
 // Bad or missing settings never stop the program; it goes on with the values in memory.
 class SettingsModule {
 public:
     // executableFolder is where the program runs from; when it holds no "Vokuini.ini"
     // (an installed program) the data are in ../share/voku/ beside it.
-    SettingsModule(AppValues& values, UserDialogs& dialogs, SoundPlayer& sound,
-                   const QString& executableFolder);
+    SettingsModule(AppValues& values, UserDialogs& dialogs, const QString& executableFolder);
 
     // Settings folder name used when "Vokuini.ini" is missing or names nothing.
     static QString defaultSettingsFolderName();
 
-    void FindDocumentsFolder();
-    void FindAppFolder();
-    void PrepareSettingsFolder();
-    void LoadDisplaySettings();
-    void LoadDataFileSetting();
-    // Plays AppFolder + fileName and returns at once.
-    void PlaySoundFile(const QString& fileName);
+    void findDocumentsFolder();
+    void findAppFolder();
+    void prepareSettingsFolder();
+    void loadDisplaySettings();
+    void loadDataFileSetting();
 
     AppValues& values() { return values_; }
-    UserDialogs& dialogs() { return dialogs_; }
 
 private:
     QString settingsFolderName() const;
@@ -40,7 +35,6 @@ private:
 
     AppValues& values_;
     UserDialogs& dialogs_;
-    SoundPlayer& sound_;
     QString executableFolder_;
     QString installedDataFolder_;
 };

@@ -8,6 +8,6 @@
 class SoundPlayer {
 public:
     virtual ~SoundPlayer() = default;
-    // Plays AppFolder + fileName; returns at once.
+    // Plays appFolder + fileName; returns at once.
     virtual void play(const QString& fileName) = 0;
 };

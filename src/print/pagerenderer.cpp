@@ -32,16 +32,16 @@ Qt::PenStyle penStyle(int borderStyle) {
 
 } // namespace
 
-bool PageRenderer::PrintLayoutForm(QPainter& printer, const LayoutForm& form, const QString&,
+bool PageRenderer::printLayoutForm(QPainter& printer, const LayoutForm& form, const QString&,
                                    float scale, qint16 copies) {
     for (int copy = 1; copy <= copies; ++copy) {
-        if (!DrawFormOnPrinter(printer, form, scale))
+        if (!drawFormOnPrinter(printer, form, scale))
             return false;
     }
     return true;
 }
 
-bool PageRenderer::DrawFormOnPrinter(QPainter& printer, const LayoutForm& form, float scale) {
+bool PageRenderer::drawFormOnPrinter(QPainter& printer, const LayoutForm& form, float scale) {
     // A painter that is not drawing on anything fails every step alike; counting those
     // would report a page that never reached the printer as printed.
     if (!printer.isActive())

@@ -20,10 +20,10 @@ public:
 
     // Draws the form copies times over the same page; false when a drawing gave up.
     // The paper code is accepted for the callers' sake and selects nothing.
-    static bool PrintLayoutForm(QPainter& printer, const LayoutForm& form, const QString& paperCode,
+    static bool printLayoutForm(QPainter& printer, const LayoutForm& form, const QString& paperCode,
                                 float scale, qint16 copies);
     // Draws the form once; false when it gave up after too many errors.
-    static bool DrawFormOnPrinter(QPainter& printer, const LayoutForm& form, float scale);
+    static bool drawFormOnPrinter(QPainter& printer, const LayoutForm& form, float scale);
 
     // "ＭＳ 明朝" is not found on Linux: these are its fixed-pitch stand-ins, in order.
     static QFont minchoFont();

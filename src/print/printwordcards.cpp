@@ -106,7 +106,7 @@ QString PrintWordCards::message(Outcome outcome) {
     return QStringLiteral("印刷できませんでした。");
 }
 
-void PrintWordCards::ClearLayout(LayoutForm& form) {
+void PrintWordCards::clearLayout(LayoutForm& form) {
     form.label(QStringLiteral("LB_page")).caption.clear();
     form.label(QStringLiteral("LB_title")).caption.clear();
     for (int row = 0; row < CardLayoutForm::Rows; ++row) {
@@ -116,14 +116,14 @@ void PrintWordCards::ClearLayout(LayoutForm& form) {
 }
 
 // The page number is right-aligned in four characters; only its last four digits fit.
-void PrintWordCards::SetPageFooter(LayoutForm& form, int page, const QString& title) {
+void PrintWordCards::setPageFooter(LayoutForm& form, int page, const QString& title) {
     form.label(QStringLiteral("LB_page")).caption =
         (QStringLiteral("    ") + QString::number(page)).right(4);
     form.label(QStringLiteral("LB_title")).caption = title;
 }
 
 // Lengths are counted in UTF-16 code units, as the word data file stores its texts.
-void PrintWordCards::FillCard(LayoutForm& form, int row, const WordRecord& word) {
+void PrintWordCards::fillCard(LayoutForm& form, int row, const WordRecord& word) {
     const TwoLines words = cutLines(word.word, Word1Length, Word2Length);
     QString& word1 = form.label(QStringLiteral("LB_word1"), row).caption;
     word1 = words.first;
@@ -184,11 +184,11 @@ PrintWordCards::Outcome PrintWordCards::run(const WordStore& store,
     // Whatever the device's resolution, the renderer draws in twips.
     painter_.scale(device_.logicalDpiX() / qreal(Resolution),
                    device_.logicalDpiY() / qreal(Resolution));
-    ClearLayout(form_);
+    clearLayout(form_);
     try {
         store.forEachWordOfGroups(groups, [this](const WordRecord& word) { addCard(word); });
         if (ok_ && row_ > 0)
-            ok_ = OutputPage();
+            ok_ = outputPage();
     } catch (const std::exception&) {
         ok_ = false;
     }
@@ -201,22 +201,22 @@ void PrintWordCards::addCard(const WordRecord& word) {
         return;
     ++done_;
     if (row_ >= CardLayoutForm::Rows) {
-        if (!OutputPage() || !device_.newPage()) {
+        if (!outputPage() || !device_.newPage()) {
             ok_ = false;
             return;
         }
-        ClearLayout(form_);
+        clearLayout(form_);
         ++page_;
         row_ = 0;
     }
     if (row_ == 0)
-        SetPageFooter(form_, page_, title_);
-    FillCard(form_, row_, word);
+        setPageFooter(form_, page_, title_);
+    fillCard(form_, row_, word);
     ++row_;
     if (progress_)
         progress_(done_, total_);
 }
 
-bool PrintWordCards::OutputPage() {
-    return PageRenderer::PrintLayoutForm(painter_, form_, QString::fromLatin1(PaperCode), Scale, 1);
+bool PrintWordCards::outputPage() {
+    return PageRenderer::printLayoutForm(painter_, form_, QString::fromLatin1(PaperCode), Scale, 1);
 }

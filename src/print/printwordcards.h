@@ -39,9 +39,9 @@ public:
     static QString message(Outcome outcome);
 
     // The steps that fill the layout form.
-    static void ClearLayout(LayoutForm& form);
-    static void SetPageFooter(LayoutForm& form, int page, const QString& title);
-    static void FillCard(LayoutForm& form, int row, const WordRecord& word);
+    static void clearLayout(LayoutForm& form);
+    static void setPageFooter(LayoutForm& form, int page, const QString& title);
+    static void fillCard(LayoutForm& form, int row, const WordRecord& word);
     static QString printLevelMark(int level, int times);
 
 private:
@@ -50,7 +50,7 @@ private:
 
     Outcome run(const WordStore& store, const std::vector<int>& groups);
     void addCard(const WordRecord& word);
-    bool OutputPage();
+    bool outputPage();
 
     QPagedPaintDevice& device_;
     const QString& title_;

@@ -40,8 +40,7 @@ AppWindows::AppWindows(Options options, QObject* parent)
     dialogs_ = options.dialogs ? options.dialogs : ownDialogs_.get();
     sound_ = options.sound ? options.sound : ownSound_.get();
     documents_ = options.documents ? options.documents : ownDocuments_.get();
-    settings_ =
-        std::make_unique<SettingsModule>(values_, *dialogs_, *sound_, options.executableFolder);
+    settings_ = std::make_unique<SettingsModule>(values_, *dialogs_, options.executableFolder);
     startup_ = std::make_unique<StartupSequence>(
         *settings_, StartupSequence::Steps{[this] { loadMainHidden(); }, [this] { showMain(); }});
     // Windows closed while the program ends must not bring the main screen back.
@@ -124,13 +123,13 @@ void AppWindows::showDrill() {
 
 // One word list: choosing it again brings it forward, unless it shows a file no longer current.
 void AppWindows::showWordList() {
-    if (wordList_ && wordListFile_ != values_.DataFilePath) {
+    if (wordList_ && wordListFile_ != values_.dataFilePath) {
         wordList_->close();
         wordList_ = nullptr;
     }
     if (!wordList_) {
         wordList_ = new WordListWindow(values_, *dialogs_);
-        wordListFile_ = values_.DataFilePath;
+        wordListFile_ = values_.dataFilePath;
     }
     raise(wordList_);
 }

@@ -165,7 +165,7 @@ private slots:
                 QTRY_COMPARE(windows_->fileToOpen(), file);
                 begin();
             }
-            QTRY_COMPARE(windows_->values().DataFilePath, file);
+            QTRY_COMPARE(windows_->values().dataFilePath, file);
             QCOMPARE(window("VK0010")->windowTitle(), QStringLiteral("VOKU英単カード　二つ目.vku"));
         }
     }

@@ -26,7 +26,7 @@ class DataFileSwitchTest : public ::testing::TestWithParam<Case> {
 protected:
     DataFileSwitchTest() {
         home.select(home.path() + QStringLiteral("/old.vku"));
-        testfiles::writeAll(home.values.DataFileIniPath, "\"old\"\r\n");
+        testfiles::writeAll(home.values.dataFileIniPath, "\"old\"\r\n");
         testfiles::writeAll(home.settingsFile(SettingsFiles::groupSelectionFile), "  3\r\n");
     }
 
@@ -57,7 +57,7 @@ TEST_P(DataFileSwitchTest, ChecksTheFileBeforeAnySettingChanges) {
     AppValues& values = home.values;
     const QString path = make(c.target);
     if (!c.settingsWritable)
-        values.DataFileIniPath = home.path() + QStringLiteral("/missing/VKI010.ini");
+        values.dataFileIniPath = home.path() + QStringLiteral("/missing/VKI010.ini");
     dialogs.answerWhenNone = c.agrees;
     const AppValues before = values;
     DataFileSwitch dataFile(values, dialogs, home.path() + QStringLiteral("/no-tool"));
@@ -67,9 +67,9 @@ TEST_P(DataFileSwitchTest, ChecksTheFileBeforeAnySettingChanges) {
     EXPECT_EQ(dataFile.open(path), c.outcome);
     const bool done = c.outcome == Outcome::Switched;
     EXPECT_EQ(switched, done ? 1 : 0);
-    EXPECT_EQ(values.DataFilePath, done ? path : before.DataFilePath);
-    EXPECT_EQ(values.WindowTitle,
-              done ? QStringLiteral("VOKU英単カード　new \"単語\".vku") : before.WindowTitle);
+    EXPECT_EQ(values.dataFilePath, done ? path : before.dataFilePath);
+    EXPECT_EQ(values.windowTitle,
+              done ? QStringLiteral("VOKU英単カード　new \"単語\".vku") : before.windowTitle);
     const bool written = done && c.settingsWritable;
     EXPECT_EQ(SettingsFiles::readDataFileSetting(home.settingsFile(SettingsFiles::dataFileFile)),
               written ? path : QStringLiteral("old"));

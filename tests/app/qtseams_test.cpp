@@ -132,7 +132,7 @@ void QtSeamsTest::colourDialogStartsFromTheColourAndCancelGivesNothing() {
 void QtSeamsTest::soundAndDocumentsFailSilently() {
     QTemporaryDir dir;
     AppValues values;
-    values.AppFolder = dir.path() + QLatin1Char('/');
+    values.appFolder = dir.path() + QLatin1Char('/');
     testfiles::writeAll(dir.filePath(QStringLiteral("ng.wav")), "not a sound");
     const QString none = dir.filePath(QStringLiteral("none.so"));
     LazySoundPlayer player(values, {none, QStringLiteral(VOKU_SOUND_MODULE)});

@@ -38,41 +38,40 @@ protected:
     QString appFolder() const { return program.path() + QStringLiteral("/bin/"); }
     QString settingsFolder() const { return home.documentsFolder() + QStringLiteral("VOKU英/"); }
     void start() {
-        module.FindDocumentsFolder();
-        module.FindAppFolder();
-        module.PrepareSettingsFolder();
-        module.LoadDisplaySettings();
-        module.LoadDataFileSetting();
+        module.findDocumentsFolder();
+        module.findAppFolder();
+        module.prepareSettingsFolder();
+        module.loadDisplaySettings();
+        module.loadDataFileSetting();
     }
 
     testfiles::TempHome home;
     QTemporaryDir program;
     AppValues values;
     FakeDialogs dialogs;
-    FakeSound sound;
-    SettingsModule module{values, dialogs, sound, appFolder()};
+    SettingsModule module{values, dialogs, appFolder()};
 };
 
 TEST_F(SettingsModuleTest, FirstRunCopiesTheTemplateAndLoadsIt) {
     start();
-    EXPECT_EQ(values.DocumentsFolder, home.documentsFolder());
-    EXPECT_EQ(values.AppFolder, appFolder());
-    EXPECT_EQ(values.SettingsFolder, settingsFolder());
+    EXPECT_EQ(values.documentsFolder, home.documentsFolder());
+    EXPECT_EQ(values.appFolder, appFolder());
+    EXPECT_EQ(values.settingsFolder, settingsFolder());
     EXPECT_EQ(dialogs.messages, (QStringList{announce, copied}));
     EXPECT_TRUE(QFileInfo(settingsFolder() + "sample.vku").isWritable());
-    const QStringList colours{values.MainBackColor, values.DrillBackColor, values.NgBackColor,
-                              values.ExplainBackColor, values.ExplainTextBackColor};
+    const QStringList colours{values.mainBackColor, values.drillBackColor, values.ngBackColor,
+                              values.explainBackColor, values.explainTextBackColor};
     EXPECT_EQ(colours, (QStringList{"1", "2", "3", "4", "5"}));
-    EXPECT_EQ(values.NoSound, 1);
-    EXPECT_EQ(values.NoExplainOnNg, -1);
-    EXPECT_EQ(values.DataFilePath, settingsFolder() + "sample.vku");
-    EXPECT_EQ(values.DataFileIniPath, settingsFolder() + "VKI010.ini");
-    EXPECT_EQ(values.WindowTitle, QStringLiteral("VOKU英単カード　sample.vku"));
+    EXPECT_EQ(values.noSound, 1);
+    EXPECT_EQ(values.noExplainOnNg, -1);
+    EXPECT_EQ(values.dataFilePath, settingsFolder() + "sample.vku");
+    EXPECT_EQ(values.dataFileIniPath, settingsFolder() + "VKI010.ini");
+    EXPECT_EQ(values.windowTitle, QStringLiteral("VOKU英単カード　sample.vku"));
     EXPECT_TRUE(values.hasDataFile());
 
     QFile::remove(appFolder() + "Vokuini.ini");
-    module.FindAppFolder();
-    EXPECT_EQ(values.AppFolder, program.path() + "/share/voku/");
+    module.findAppFolder();
+    EXPECT_EQ(values.appFolder, program.path() + "/share/voku/");
 }
 
 // Only a missing file is copied; the learner's own files stay as they are.
@@ -84,8 +83,8 @@ TEST_F(SettingsModuleTest, PartialFolderKeepsTheLearnersFiles) {
     EXPECT_EQ(dialogs.messages, (QStringList{announce, copied}));
     EXPECT_EQ(testfiles::readAll(settingsFolder() + "VKI020.ini"), learners);
     EXPECT_TRUE(QFile::exists(settingsFolder() + "VKI030.ini"));
-    EXPECT_EQ(values.DataFilePath, QStringLiteral("/data/mine.vku"));
-    EXPECT_EQ(values.WindowTitle, QStringLiteral("VOKU英単カード　mine.vku"));
+    EXPECT_EQ(values.dataFilePath, QStringLiteral("/data/mine.vku"));
+    EXPECT_EQ(values.windowTitle, QStringLiteral("VOKU英単カード　mine.vku"));
 }
 
 // A complete folder is left alone; without a named data file the learner is asked to choose.
@@ -99,7 +98,7 @@ TEST_F(SettingsModuleTest, NoDataFileNamedAsksToChooseOne) {
         start();
         EXPECT_EQ(dialogs.messages, QStringList{chooseData});
         EXPECT_FALSE(values.hasDataFile());
-        EXPECT_EQ(values.WindowTitle, QString());
+        EXPECT_EQ(values.windowTitle, QString());
         EXPECT_EQ(QFile::exists(settingsFolder() + "VKI010.ini"), !named.isNull());
     }
 }
@@ -114,7 +113,7 @@ TEST_F(SettingsModuleTest, FailedCopyIsReportedAndTheRunGoesOn) {
     EXPECT_TRUE(
         dialogs.messages.at(2).startsWith(QStringLiteral("設定フォルダーに書き込めません。")));
     EXPECT_EQ(dialogs.messages.at(3), chooseData);
-    EXPECT_EQ(values.MainBackColor, QStringLiteral("12648447"));
+    EXPECT_EQ(values.mainBackColor, QStringLiteral("12648447"));
 }
 
 TEST_F(SettingsModuleTest, MissingTemplateFolderIsNamedAndTheSettingsFolderMade) {
@@ -130,15 +129,15 @@ TEST_F(SettingsModuleTest, MissingTemplateFolderIsNamedAndTheSettingsFolderMade)
 // Installed, the program's data lie in share/voku beside bin, under any prefix.
 TEST_F(SettingsModuleTest, WithoutVokuiniBesideItTheDataAreInShareVoku) {
     QFile::remove(appFolder() + "Vokuini.ini");
-    module.FindAppFolder();
-    EXPECT_EQ(values.AppFolder, program.path() + "/share/voku/");
+    module.findAppFolder();
+    EXPECT_EQ(values.appFolder, program.path() + "/share/voku/");
 }
 
 TEST_F(SettingsModuleTest, MissingOrEmptyVokuiniGivesTheDefaultFolderName) {
     for (const QByteArray& content : {QByteArray(), QByteArray("\"\"\r\n")}) {
         testfiles::writeAll(appFolder() + "Vokuini.ini", content);
         start();
-        EXPECT_EQ(values.SettingsFolder,
+        EXPECT_EQ(values.settingsFolder,
                   home.documentsFolder() + SettingsModule::defaultSettingsFolderName() + "/");
     }
 }

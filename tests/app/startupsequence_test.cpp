@@ -51,11 +51,10 @@ TEST(StartupSequence, RunsTheStepsInOrderAndShowsTheMainScreenOnce) {
     testfiles::writeAll(appFolder + "Ini/VKI010.ini", "\"words.vku\"\r\n");
     AppValues values;
     FakeDialogs dialogs;
-    FakeSound sound;
-    SettingsModule settings{values, dialogs, sound, appFolder};
+    SettingsModule settings{values, dialogs, appFolder};
     QStringList steps;
     StartupSequence sequence{settings,
-                             {[&] { steps << "load main with " + values.WindowTitle; },
+                             {[&] { steps << "load main with " + values.windowTitle; },
                               [&] { steps << QStringLiteral("show main"); }}};
     for (const bool withPicture : {false, true}) {
         if (withPicture)
@@ -63,8 +62,8 @@ TEST(StartupSequence, RunsTheStepsInOrderAndShowsTheMainScreenOnce) {
         sequence.run();
         EXPECT_EQ(sequence.picturePath(), withPicture ? appFolder + "VOKU.gif" : QString());
     }
-    EXPECT_EQ(values.SettingsFolder, home.documentsFolder() + "VOKU/");
-    EXPECT_EQ(values.MainBackColor, QStringLiteral("12648447"));
+    EXPECT_EQ(values.settingsFolder, home.documentsFolder() + "VOKU/");
+    EXPECT_EQ(values.mainBackColor, QStringLiteral("12648447"));
     EXPECT_EQ(steps, QStringList(2, QStringLiteral("load main with VOKU英単カード　words.vku")));
     EXPECT_EQ(sequence.startMessage(), QStringLiteral("message 3"));
     sequence.begin();

@@ -25,11 +25,11 @@ TEST(PageRendererTest, GivesUpAfterTooManyFailedSteps) {
         for (int i = 0; i < failed; ++i)
             form.add(i % 3 == 0 ? FormControl(label) : i % 3 == 1 ? FormControl(line) : circle);
         QPainter painter(&page);
-        EXPECT_EQ(PageRenderer::DrawFormOnPrinter(painter, form, 1.7f), drawn) << failed;
+        EXPECT_EQ(PageRenderer::drawFormOnPrinter(painter, form, 1.7f), drawn) << failed;
     }
     // A painter that draws on nothing fails every step alike; that is no printed page.
     QPainter idle;
-    EXPECT_FALSE(PageRenderer::DrawFormOnPrinter(idle, LayoutForm(QStringLiteral("F")), 1.7f));
+    EXPECT_FALSE(PageRenderer::drawFormOnPrinter(idle, LayoutForm(QStringLiteral("F")), 1.7f));
 }
 
 } // namespace

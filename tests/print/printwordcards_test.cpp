@@ -47,7 +47,7 @@ TEST(FillCardTest, FillsTheLabelsOfARow) {
     };
     for (const auto& [word, expected] : cases) {
         LayoutForm form = CardLayoutForm::make();
-        PrintWordCards::FillCard(form, 19, word);
+        PrintWordCards::fillCard(form, 19, word);
         QStringList shown;
         for (const char* name : {"LB_word1", "LB_word2", "LB_meaning1", "LB_meaning2", "LB_lank"})
             shown << form.label(name, 19).caption;
@@ -58,7 +58,7 @@ TEST(FillCardTest, FillsTheLabelsOfARow) {
 TEST(FillCardTest, NumbersPagesInFourCharacters) {
     LayoutForm form = CardLayoutForm::make();
     for (const auto& [page, shown] : {std::pair{1, "   1"}, {123, " 123"}, {10000, "0000"}}) {
-        PrintWordCards::SetPageFooter(form, page, Title);
+        PrintWordCards::setPageFooter(form, page, Title);
         EXPECT_EQ(form.label("LB_page").caption, QString::fromLatin1(shown));
     }
 }

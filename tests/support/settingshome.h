@@ -12,31 +12,31 @@
 class SettingsHome : public testfiles::TempHome {
 public:
     SettingsHome() {
-        values.DocumentsFolder = documentsFolder();
-        values.SettingsFolder = documentsFolder() + QStringLiteral("VOKU/");
-        values.DataFileIniPath = settingsFile(SettingsFiles::dataFileFile);
-        values.NoDataFile = -1;
+        values.documentsFolder = documentsFolder();
+        values.settingsFolder = documentsFolder() + QStringLiteral("VOKU/");
+        values.dataFileIniPath = settingsFile(SettingsFiles::dataFileFile);
+        values.noDataFile = true;
         const auto display = SettingsFiles::defaultDisplaySettings();
-        values.MainBackColor = display.colours[0];
-        values.DrillBackColor = display.colours[1];
-        values.NgBackColor = display.colours[2];
-        values.ExplainBackColor = display.colours[3];
-        values.ExplainTextBackColor = display.colours[4];
-        QDir().mkpath(values.SettingsFolder);
+        values.mainBackColor = display.colours[0];
+        values.drillBackColor = display.colours[1];
+        values.ngBackColor = display.colours[2];
+        values.explainBackColor = display.colours[3];
+        values.explainTextBackColor = display.colours[4];
+        QDir().mkpath(values.settingsFolder);
         testfiles::writeAll(settingsFile(SettingsFiles::groupSelectionFile), {});
     }
 
-    QString settingsFile(const QString& name) const { return values.SettingsFolder + name; }
+    QString settingsFile(const QString& name) const { return values.settingsFolder + name; }
     QByteArray settingsBytes(const QString& name) const {
         return testfiles::readAll(settingsFile(name));
     }
 
     // Makes path the current data file as start-up would, without writing any setting.
     void select(const QString& path) {
-        values.DataFilePath = path;
-        values.WindowTitle =
+        values.dataFilePath = path;
+        values.windowTitle =
             QStringLiteral("VOKU英単カード　") + path.section(QLatin1Char('/'), -1);
-        values.NoDataFile = 0;
+        values.noDataFile = false;
     }
 
     AppValues values;

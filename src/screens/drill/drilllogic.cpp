@@ -47,8 +47,8 @@ bool DrillLogic::isOnPage(int slot) const {
 
 void DrillLogic::load() {
     resetDrillScreen();
-    view_.caption = app_.WindowTitle;
-    view_.formColour = app_.DrillBackColor;
+    view_.caption = app_.windowTitle;
+    view_.formColour = app_.drillBackColor;
     view_.hint = HintChooseRank;
     rankBar_.load(app_.levelCounts);
     emit viewChanged();
@@ -56,7 +56,7 @@ void DrillLogic::load() {
 }
 
 void DrillLogic::activate() {
-    view_.formColour = app_.DrillBackColor;
+    view_.formColour = app_.drillBackColor;
     runPendingGrade();
     emit viewChanged();
 }
@@ -223,7 +223,7 @@ void DrillLogic::passCard(int slot) {
     view_.hint = HintOk;
     values_.LastOkCard = static_cast<qint16>(slot);
     view_.undo.enabled = true;
-    if (app_.NoSound == 0)
+    if (app_.noSound == 0)
         sound_.play(QStringLiteral("ok.wav"));
     rankBar_.countPassed();
 
@@ -274,17 +274,17 @@ void DrillLogic::failCard(int slot) {
     view_.hint = HintNg;
     if (values_.cards[slot].MeaningShown == 1)
         showWordSide(slot);
-    if (app_.NoSound == 0)
+    if (app_.noSound == 0)
         sound_.play(QStringLiteral("ng.wav"));
     if (move) {
         CardView& view = view_.cards[slot];
-        view.ng.colour = app_.NgBackColor;
-        view.word.colour = app_.NgBackColor;
+        view.ng.colour = app_.ngBackColor;
+        view.word.colour = app_.ngBackColor;
         if (view.hatuon.visible)
-            view.hatuon.colour = app_.NgBackColor;
+            view.hatuon.colour = app_.ngBackColor;
         view.level.text = LevelMove::caption(move->level);
     }
-    if (values_.PendingGrade != PendingNg && app_.NoExplainOnNg == 0) {
+    if (values_.PendingGrade != PendingNg && app_.noExplainOnNg == 0) {
         values_.ExplainFromNg = 1;
         wordMouseUp(slot, Qt::RightButton);
         // No click follows this mouse-up, so the flag would only swallow the next one.
@@ -457,8 +457,8 @@ void DrillLogic::openExplanation() {
 void DrillLogic::explainActivate() {
     if (!explain_.open)
         return;
-    explain_.backColour = app_.ExplainBackColor;
-    explain_.textBackColour = app_.ExplainTextBackColor;
+    explain_.backColour = app_.explainBackColor;
+    explain_.textBackColour = app_.explainTextBackColor;
     explain_.word = values_.ExplainWord;
     explain_.meaning = values_.ExplainMeaning;
     explain_.texts = {values_.ExplainText1, values_.ExplainText2, values_.ExplainText3,

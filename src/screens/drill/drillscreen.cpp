@@ -95,7 +95,7 @@ DrillScreen::~DrillScreen() {
 
 DrillScreen* DrillScreen::open(AppValues& values, UserDialogs& dialogs, SoundPlayer& sound) {
     try {
-        return new DrillScreen(values, WordStore::open(values.DataFilePath), dialogs, sound);
+        return new DrillScreen(values, WordStore::open(values.dataFilePath), dialogs, sound);
     } catch (const StoreError& error) {
         if (QGuiApplication::overrideCursor())
             QGuiApplication::restoreOverrideCursor();

@@ -29,7 +29,7 @@ QLabel* label(QWidget* area, const char* name, const QString& text, const QRect&
     control->setObjectName(QLatin1String(name));
     if (font)
         control->setFont(*font);
-    // A caption wider than its designed box in our fonts grows to the right rather than
+    // A caption wider than its laid-out box in our fonts grows to the right rather than
     // being cut.
     control->setGeometry(
         geometry.adjusted(0, 0, std::max(0, control->sizeHint().width() - geometry.width()), 0));

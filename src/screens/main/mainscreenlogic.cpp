@@ -34,11 +34,11 @@ bool MainScreenLogic::isConverting() const {
 }
 
 QString MainScreenLogic::caption() const {
-    return values_.WindowTitle;
+    return values_.windowTitle;
 }
 
 QColor MainScreenLogic::backgroundColour() const {
-    return ColourNumber::toColour(values_.MainBackColor);
+    return ColourNumber::toColour(values_.mainBackColor);
 }
 
 bool MainScreenLogic::canUseFile() const {
@@ -46,23 +46,23 @@ bool MainScreenLogic::canUseFile() const {
 }
 
 QString MainScreenLogic::groupSelectionPath() const {
-    return values_.SettingsFolder + SettingsFiles::groupSelectionFile;
+    return values_.settingsFolder + SettingsFiles::groupSelectionFile;
 }
 
 void MainScreenLogic::load() {
     store_.reset();
     clearLists();
     emit captionChanged();
-    if (values_.DataFilePath.isEmpty() || !values_.hasDataFile())
+    if (values_.dataFilePath.isEmpty() || !values_.hasDataFile())
         return;
     try {
-        store_.emplace(WordStore::open(values_.DataFilePath));
+        store_.emplace(WordStore::open(values_.dataFilePath));
     } catch (const StoreError& error) {
         if (error.kind() == StoreError::Kind::Legacy) {
             switch_->convertCurrent();
             return;
         }
-        values_.NoDataFile = -1;
+        values_.noDataFile = true;
         dialogs_.inform(error.message(), UserDialogs::Icon::Critical);
         return;
     }
@@ -192,7 +192,7 @@ void MainScreenLogic::printCards(const CardPrinting& print) {
     auto busy = std::make_unique<BusyCursor>();
     try {
         // The bar appears with the first page drawn, not while the printer asks its questions.
-        print(*store_, lists_.practiceGroups(), values_.WindowTitle, progressReporter());
+        print(*store_, lists_.practiceGroups(), values_.windowTitle, progressReporter());
     } catch (const StoreError& error) {
         hideProgress();
         busy.reset();
@@ -239,9 +239,9 @@ WordStore::Progress MainScreenLogic::progressReporter() {
 }
 
 void MainScreenLogic::openDataFile() {
-    const QString folder = values_.DataFilePath.isEmpty()
-                               ? values_.DocumentsFolder
-                               : QFileInfo(values_.DataFilePath).absolutePath();
+    const QString folder = values_.dataFilePath.isEmpty()
+                               ? values_.documentsFolder
+                               : QFileInfo(values_.dataFilePath).absolutePath();
     const QString path = dialogs_.chooseDataFile(folder);
     if (!path.isEmpty())
         openDataFile(path);

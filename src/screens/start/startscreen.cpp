@@ -18,11 +18,11 @@ StartScreen::StartScreen(StartupSequence& sequence, QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(Product::title());
     buildControls();
-    Lb_Ver->setText(StartupSequence::versionText());
+    version_->setText(StartupSequence::versionText());
     sequence_.run();
     if (!sequence_.picturePath().isEmpty())
-        Image1->setPixmap(QPixmap(sequence_.picturePath()));
-    tx_com->setText(sequence_.startMessage());
+        picture_->setPixmap(QPixmap(sequence_.picturePath()));
+    message_->setText(sequence_.startMessage());
 }
 
 void StartScreen::closeEvent(QCloseEvent* event) {
@@ -37,25 +37,25 @@ void StartScreen::buildControls() {
     setPalette(white);
     setAutoFillBackground(true);
 
-    Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(Twips::toRect(0, 0, 7725, 4800));
-    Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    picture_ = new QLabel(this);
+    picture_->setObjectName(QStringLiteral("Image1"));
+    picture_->setGeometry(Twips::toRect(0, 0, 7725, 4800));
+    picture_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    Lb_Ver = new QLabel(this);
-    Lb_Ver->setObjectName(QStringLiteral("Lb_Ver"));
-    Lb_Ver->setGeometry(Twips::toRect(6480, 2160, 2295, 255));
+    version_ = new QLabel(this);
+    version_->setObjectName(QStringLiteral("Lb_Ver"));
+    version_->setGeometry(Twips::toRect(6480, 2160, 2295, 255));
 
-    tx_com = new QLabel(this);
-    tx_com->setObjectName(QStringLiteral("tx_com"));
-    tx_com->setGeometry(Twips::toRect(120, 3000, 6015, 1695));
-    tx_com->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    tx_com->setWordWrap(true);
-    tx_com->setFont(JapaneseFont::proportionalGothic(12));
+    message_ = new QLabel(this);
+    message_->setObjectName(QStringLiteral("tx_com"));
+    message_->setGeometry(Twips::toRect(120, 3000, 6015, 1695));
+    message_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    message_->setWordWrap(true);
+    message_->setFont(JapaneseFont::proportionalGothic(12));
 
-    Command1 = new QPushButton(QStringLiteral("さぁ始めよう"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(Twips::toRect(6240, 3780, 1155, 435));
-    Command1->setDefault(true);
-    connect(Command1, &QPushButton::clicked, this, &QWidget::close);
+    startButton_ = new QPushButton(QStringLiteral("さぁ始めよう"), this);
+    startButton_->setObjectName(QStringLiteral("Command1"));
+    startButton_->setGeometry(Twips::toRect(6240, 3780, 1155, 435));
+    startButton_->setDefault(true);
+    connect(startButton_, &QPushButton::clicked, this, &QWidget::close);
 }

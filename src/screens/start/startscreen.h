@@ -22,8 +22,8 @@ private:
     void buildControls();
 
     StartupSequence& sequence_;
-    QLabel* Image1 = nullptr;
-    QLabel* Lb_Ver = nullptr;
-    QLabel* tx_com = nullptr;
-    QPushButton* Command1 = nullptr;
+    QLabel* picture_ = nullptr;
+    QLabel* version_ = nullptr;
+    QLabel* message_ = nullptr;
+    QPushButton* startButton_ = nullptr;
 };

@@ -19,17 +19,17 @@ StartupSequence::StartupSequence(SettingsModule& settings, Steps steps)
 
 void StartupSequence::run() {
     startMessage_.clear();
-    settings_.FindDocumentsFolder();
-    settings_.FindAppFolder();
-    settings_.PrepareSettingsFolder();
-    settings_.LoadDisplaySettings();
-    settings_.LoadDataFileSetting();
+    settings_.findDocumentsFolder();
+    settings_.findAppFolder();
+    settings_.prepareSettingsFolder();
+    settings_.loadDisplaySettings();
+    settings_.loadDataFileSetting();
     if (steps_.loadMainHidden)
         steps_.loadMainHidden();
     const AppValues& values = settings_.values();
-    const QString picture = values.AppFolder + QStringLiteral("VOKU.gif");
+    const QString picture = values.appFolder + QStringLiteral("VOKU.gif");
     picturePath_ = QFileInfo(picture).isFile() ? picture : QString();
-    startMessage_ = takeStartMessage(values.SettingsFolder + SettingsFiles::startMessagesFile);
+    startMessage_ = takeStartMessage(values.settingsFolder + SettingsFiles::startMessagesFile);
 }
 
 void StartupSequence::begin() {

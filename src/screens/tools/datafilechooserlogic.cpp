@@ -28,13 +28,13 @@ bool DataFileChooserLogic::isConverting() const {
 }
 
 void DataFileChooserLogic::load() {
-    caption_ = values_.WindowTitle;
+    caption_ = values_.windowTitle;
     files_.clear();
-    if (values_.DataFilePath.isEmpty()) {
+    if (values_.dataFilePath.isEmpty()) {
         dialogs_.inform(QStringLiteral("現在のデータフォルダが取得できません"));
         return;
     }
-    listFolder(folderOf(values_.DataFilePath));
+    listFolder(folderOf(values_.dataFilePath));
 }
 
 void DataFileChooserLogic::listFolder(const QString& folder) {
@@ -64,7 +64,7 @@ bool DataFileChooserLogic::open(int row) {
         dialogs_.inform(QStringLiteral("データファイルを選択してください。"));
         return false;
     }
-    const QString path = folderOf(values_.DataFilePath) + files_.at(row);
+    const QString path = folderOf(values_.dataFilePath) + files_.at(row);
     return switch_->open(path) == DataFileSwitch::Outcome::Switched;
 }
 

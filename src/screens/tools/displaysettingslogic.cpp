@@ -9,8 +9,8 @@
 namespace {
 
 std::array<QString*, DisplaySettingsLogic::SwatchCount> colourValues(AppValues& values) {
-    return {&values.MainBackColor, &values.DrillBackColor, &values.NgBackColor,
-            &values.ExplainBackColor, &values.ExplainTextBackColor};
+    return {&values.mainBackColor, &values.drillBackColor, &values.ngBackColor,
+            &values.explainBackColor, &values.explainTextBackColor};
 }
 
 } // namespace
@@ -21,8 +21,8 @@ DisplaySettingsLogic::DisplaySettingsLogic(AppValues& values, UserDialogs& dialo
     , dialogs_(dialogs)
     // Only exactly 1 ticks a box: a flag read as -1 still counts as on elsewhere, and is
     // written back unchanged unless the learner touches its box.
-    , noSoundTicked_(values.NoSound == 1)
-    , noExplainOnNgTicked_(values.NoExplainOnNg == 1) {
+    , noSoundTicked_(values.noSound == 1)
+    , noExplainOnNgTicked_(values.noExplainOnNg == 1) {
     const auto sources = colourValues(values_);
     for (int i = 0; i < SwatchCount; ++i) {
         colours_[i] = *sources[i];
@@ -44,13 +44,13 @@ void DisplaySettingsLogic::chooseColour(int index) {
 
 void DisplaySettingsLogic::setNoSound(bool ticked) {
     noSoundTicked_ = ticked;
-    values_.NoSound = ticked ? 1 : 0;
+    values_.noSound = ticked ? 1 : 0;
     emit changed();
 }
 
 void DisplaySettingsLogic::setNoExplainOnNg(bool ticked) {
     noExplainOnNgTicked_ = ticked;
-    values_.NoExplainOnNg = ticked ? 1 : 0;
+    values_.noExplainOnNg = ticked ? 1 : 0;
     emit changed();
 }
 
@@ -59,8 +59,8 @@ void DisplaySettingsLogic::restoreDefaults() {
     colours_ = defaults.colours;
     noSoundTicked_ = false;
     noExplainOnNgTicked_ = false;
-    values_.NoSound = defaults.noSound;
-    values_.NoExplainOnNg = defaults.noExplainOnNg;
+    values_.noSound = defaults.noSound;
+    values_.noExplainOnNg = defaults.noExplainOnNg;
     emit changed();
 }
 
@@ -69,9 +69,9 @@ bool DisplaySettingsLogic::accept() {
     for (int i = 0; i < SwatchCount; ++i) {
         *targets[i] = colours_[i];
     }
-    const QString path = values_.SettingsFolder + SettingsFiles::displayFile;
+    const QString path = values_.settingsFolder + SettingsFiles::displayFile;
     if (SettingsFiles::writeDisplaySettings(path,
-                                            {colours_, values_.NoSound, values_.NoExplainOnNg})) {
+                                            {colours_, values_.noSound, values_.noExplainOnNg})) {
         return true;
     }
     dialogs_.inform(

@@ -24,9 +24,9 @@ SystemInfo::SystemInfo(const AppValues& values) {
         {QStringLiteral("カーネル"), QSysInfo::kernelType() + QLatin1Char(' ') +
                                          QSysInfo::kernelVersion() + QLatin1Char(' ') +
                                          QSysInfo::currentCpuArchitecture()},
-        {QStringLiteral("プログラムのフォルダ"), orNone(values.AppFolder)},
-        {QStringLiteral("設定フォルダ"), orNone(values.SettingsFolder)},
-        {QStringLiteral("データファイル"), orNone(values.DataFilePath)},
+        {QStringLiteral("プログラムのフォルダ"), orNone(values.appFolder)},
+        {QStringLiteral("設定フォルダ"), orNone(values.settingsFolder)},
+        {QStringLiteral("データファイル"), orNone(values.dataFilePath)},
     };
 }
 

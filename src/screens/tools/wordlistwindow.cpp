@@ -22,9 +22,9 @@ WordListWindow::WordListWindow(const AppValues& values, UserDialogs& dialogs, QW
     : QWidget(parent, Qt::Window) {
     setObjectName(formName);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(values.WindowTitle);
+    setWindowTitle(values.windowTitle);
     buildControls();
-    load(values.DataFilePath, dialogs);
+    load(values.dataFilePath, dialogs);
 }
 
 void WordListWindow::closeAll() {

@@ -38,9 +38,9 @@ protected:
         WordStore::setBusyTimeout(20);
         path_ = dir_.filePath(QStringLiteral("words.vku"));
         makeWordFile(path_, {word(1, 1), word(1, 2), word(1, 3), word(2, 1)});
-        values_.DataFilePath = path_;
-        values_.SettingsFolder = dir_.path() + QLatin1Char('/');
-        values_.WindowTitle = QStringLiteral("VOKU英単カード　words.vku");
+        values_.dataFilePath = path_;
+        values_.settingsFolder = dir_.path() + QLatin1Char('/');
+        values_.windowTitle = QStringLiteral("VOKU英単カード　words.vku");
     }
     void TearDown() override { WordStore::setBusyTimeout(3000); }
 

@@ -40,13 +40,13 @@ void makeWordFile(const QString& path, const std::vector<WordRecord>& rows, AppV
     WordStore store = WordStore::create(path);
     store.insertRows(WordStore::Table::Word, rows);
     values.levelCounts = store.buildPracticeSet({groups.begin(), groups.end()});
-    values.DataFilePath = path;
-    values.WindowTitle = QStringLiteral("VOKU英単カード　words.vku");
-    values.MainBackColor = QStringLiteral("12648447");
-    values.DrillBackColor = QStringLiteral("12648447");
-    values.NgBackColor = QStringLiteral("255");
-    values.ExplainBackColor = QStringLiteral("-2147483624");
-    values.ExplainTextBackColor = QStringLiteral("12648447");
+    values.dataFilePath = path;
+    values.windowTitle = QStringLiteral("VOKU英単カード　words.vku");
+    values.mainBackColor = QStringLiteral("12648447");
+    values.drillBackColor = QStringLiteral("12648447");
+    values.ngBackColor = QStringLiteral("255");
+    values.explainBackColor = QStringLiteral("-2147483624");
+    values.explainTextBackColor = QStringLiteral("12648447");
 }
 
 std::optional<WordRecord> storedWord(const QString& path, int group, int key) {

@@ -70,7 +70,7 @@ TEST_F(DrillLogicTest, LoadOffersTheRanksThatHaveWords) {
     start(rows);
 
     EXPECT_EQ(view().caption, QStringLiteral("VOKU英単カード　words.vku"));
-    EXPECT_EQ(view().formColour, app_.DrillBackColor);
+    EXPECT_EQ(view().formColour, app_.drillBackColor);
     EXPECT_EQ(view().hint, QStringLiteral("チェックするランクのボタンを押してください。"));
     for (int i = 0; i < LevelClass::Count; ++i) {
         const bool offered = i == Never || i == 2;
@@ -194,8 +194,8 @@ TEST_F(DrillLogicTest, RightClickOpensTheExplanationAndTurnsOnlyAMeaningBack) {
     EXPECT_TRUE(window.pronunciation.visible);
     EXPECT_TRUE(window.callOk.visible);
     EXPECT_TRUE(window.callNg.visible);
-    EXPECT_EQ(window.backColour, app_.ExplainBackColor);
-    EXPECT_EQ(window.textBackColour, app_.ExplainTextBackColor);
+    EXPECT_EQ(window.backColour, app_.explainBackColor);
+    EXPECT_EQ(window.textBackColour, app_.explainTextBackColor);
     EXPECT_FALSE(view().command1.enabled);
 
     drill().wordClick(1);
@@ -242,8 +242,8 @@ TEST_F(DrillLogicTest, NgStoresOnceAndTheFollowingOkStoresNothing) {
 
     EXPECT_EQ(card(0).word.text, QStringLiteral("w1-1")) << "NG turns the meaning back first";
     EXPECT_EQ(card(0).level.text, QStringLiteral("△△△○へ"));
-    EXPECT_EQ(card(0).ng.colour, app_.NgBackColor);
-    EXPECT_EQ(card(0).word.colour, app_.NgBackColor);
+    EXPECT_EQ(card(0).ng.colour, app_.ngBackColor);
+    EXPECT_EQ(card(0).word.colour, app_.ngBackColor);
     EXPECT_EQ(stored(1, 1)->level, 3);
     EXPECT_EQ(stored(1, 1)->times, 6);
     EXPECT_EQ(view().hint, QStringLiteral("ＯＫになるまで何度も繰り返しましょう。"
@@ -257,7 +257,7 @@ TEST_F(DrillLogicTest, NgStoresOnceAndTheFollowingOkStoresNothing) {
     drill().explainCloseClick();
 
     execBehindTheBack(path_, "UPDATE word SET times = 50 WHERE key = 1");
-    app_.NgBackColor = QStringLiteral("65280");
+    app_.ngBackColor = QStringLiteral("65280");
     drill().ngClick(0);
     drill().okClick(0);
     EXPECT_EQ(stored(1, 1)->times, 50) << "neither the second NG nor the OK writes again";
@@ -267,8 +267,8 @@ TEST_F(DrillLogicTest, NgStoresOnceAndTheFollowingOkStoresNothing) {
 
 TEST_F(DrillLogicTest, SettingsSilenceTheSoundsAndKeepTheWindowShut) {
     start(words(1, 2));
-    app_.NoSound = 1;
-    app_.NoExplainOnNg = -1;
+    app_.noSound = 1;
+    app_.noExplainOnNg = -1;
     drill().levelClick(Never);
     drill().ngClick(0);
     drill().okClick(1);
@@ -372,7 +372,7 @@ TEST_F(DrillLogicTest, UndoLeavesAnotherCardsNgAlone) {
     drill().explainCloseClick();
     drill().undoClick();
     EXPECT_TRUE(card(0).ok.visible);
-    EXPECT_EQ(card(1).ng.colour, app_.NgBackColor);
+    EXPECT_EQ(card(1).ng.colour, app_.ngBackColor);
     EXPECT_EQ(card(1).level.text, QStringLiteral("△△△△へ"));
     EXPECT_EQ(values().cards[1].CardGraded, 1);
 }
@@ -541,7 +541,7 @@ TEST_F(DrillLogicTest, KeysChooseTurnAndGradeCards) {
 
 TEST_F(DrillLogicTest, ActivationAppliesANewDrillColour) {
     start(words(1, 1));
-    app_.DrillBackColor = QStringLiteral("65280");
+    app_.drillBackColor = QStringLiteral("65280");
     drill().activate();
     EXPECT_EQ(view().formColour, QStringLiteral("65280"));
 }

@@ -66,7 +66,7 @@ private slots:
         QCOMPARE(screen_->windowTitle(), QStringLiteral("VOKU英単カード　english.vku"));
         QCOMPARE(tags("Ls_Db"), QStringList({"  3", "  5", " 12"}));
         QCOMPARE(widgets::texts(screen_, "LS_befor"), QStringList{"  5"});
-        home_->values.MainBackColor = QStringLiteral("255");
+        home_->values.mainBackColor = QStringLiteral("255");
         QEvent activate(QEvent::WindowActivate);
         QCoreApplication::sendEvent(screen_, &activate);
         QCOMPARE(screen_->centralWidget()->palette().color(QPalette::Window), QColor(Qt::red));
@@ -110,7 +110,7 @@ private slots:
     // Opening a legacy file offers its conversion; the real tool converts it beside the old one.
     void openingALegacyFileConvertsItWhenTheLearnerAgrees() {
         open();
-        const QString current = home_->values.DataFilePath;
+        const QString current = home_->values.dataFilePath;
         const QString legacy =
             testfiles::copyFixture(QStringLiteral("jet/small-2000.vku"), home_->path());
         const QByteArray legacyBytes = testfiles::readAll(legacy);
@@ -123,12 +123,12 @@ private slots:
         QVERIFY(dialogs_.questions.first().contains(QStringLiteral("small-2000.vku.bak")));
         QVERIFY(screen_->logic().isConverting());
         QVERIFY(!child<QPushButton>(screen_, "BT_OK")->isEnabled());
-        QCOMPARE(home_->values.DataFilePath, current);
+        QCOMPARE(home_->values.dataFilePath, current);
         QTRY_VERIFY_WITH_TIMEOUT(!screen_->logic().isConverting(), 120000);
         QVERIFY2(dialogs_.messages.size() == 1, qPrintable(dialogs_.messages.join('|')));
         QCOMPARE(testfiles::readAll(legacy + QStringLiteral(".bak")), legacyBytes);
-        QCOMPARE(home_->values.DataFilePath, legacy);
-        QCOMPARE(SettingsFiles::readDataFileSetting(home_->values.DataFileIniPath), legacy);
+        QCOMPARE(home_->values.dataFilePath, legacy);
+        QCOMPARE(SettingsFiles::readDataFileSetting(home_->values.dataFileIniPath), legacy);
         QCOMPARE(screen_->windowTitle(), QStringLiteral("VOKU英単カード　small-2000.vku"));
         QCOMPARE(tags("Ls_Db"), QStringList({"  1", "  2", " 12"}));
         QCOMPARE(widgets::texts(screen_, "Ls_Db").at(0).simplified(),

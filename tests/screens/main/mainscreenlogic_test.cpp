@@ -201,7 +201,7 @@ TEST(MainScreenLogic, AnUnwritableFileOrSettingIsReportedAndTheProgramGoesOn) {
             if (QFileInfo(path).isWritable())
                 continue; // the permissions do not bind this user
         } else {
-            t.home.values.SettingsFolder = t.home.path() + QStringLiteral("/missing/");
+            t.home.values.settingsFolder = t.home.path() + QStringLiteral("/missing/");
         }
         t.logic.buildPracticeSet();
         ASSERT_EQ(t.dialogs.messages.size(), 1);
@@ -213,8 +213,8 @@ TEST(MainScreenLogic, AnUnwritableFileOrSettingIsReportedAndTheProgramGoesOn) {
 
 TEST(MainScreenLogic, TheManualOpensFromTheProgramFolderOrAMessageNamesIt) {
     Logic t;
-    t.home.values.AppFolder = t.home.path() + QStringLiteral("/app/");
-    const QString manual = t.home.values.AppFolder + QStringLiteral("VOKU英単カード説明書.pdf");
+    t.home.values.appFolder = t.home.path() + QStringLiteral("/app/");
+    const QString manual = t.home.values.appFolder + QStringLiteral("VOKU英単カード説明書.pdf");
     t.logic.openManual();
     EXPECT_EQ(t.opener.opened, QStringList{manual});
     EXPECT_TRUE(t.dialogs.messages.isEmpty());
@@ -241,8 +241,8 @@ TEST(MainScreenLogic, OpeningChecksTheChosenFileFirst) {
             t.dialogs.fileChoices << t.file(QString::fromUtf8(c.choice));
         t.logic.openDataFile();
         EXPECT_EQ(t.dialogs.startFolders, QStringList{t.home.path()});
-        EXPECT_EQ(t.home.values.DataFilePath, c.switches ? other : path) << c.choice;
-        EXPECT_EQ(QFile::exists(t.home.values.DataFileIniPath), c.switches) << c.choice;
+        EXPECT_EQ(t.home.values.dataFilePath, c.switches ? other : path) << c.choice;
+        EXPECT_EQ(QFile::exists(t.home.values.dataFileIniPath), c.switches) << c.choice;
         EXPECT_EQ(t.logic.lists().summary().size(), c.switches ? 1 : 3) << c.choice;
         EXPECT_EQ(t.logic.lists().previous().size(), c.switches ? 0 : 1) << c.choice;
         EXPECT_EQ(t.dialogs.messages.size(), *c.message ? 1 : 0) << c.choice;

@@ -20,7 +20,7 @@ protected:
         for (const char* name : {"b.VKU", "c.txt", ".hidden.vku"})
             testfiles::writeAll(folder + QString::fromLatin1(name), "x");
         home.select(folder + QStringLiteral("a.vku"));
-        testfiles::writeAll(home.values.DataFileIniPath, "\"a\"\r\n");
+        testfiles::writeAll(home.values.dataFileIniPath, "\"a\"\r\n");
         testfiles::writeAll(home.settingsFile(SettingsFiles::groupSelectionFile), " 12\r\n");
         QObject::connect(&logic, &DataFileChooserLogic::finished, [this] { ++finished; });
         logic.load();
@@ -41,12 +41,12 @@ TEST_F(DataFileChooserLogicTest, OpensAWordFileEndingInLowerCaseVku) {
     QStringList files = logic.files();
     files.sort();
     EXPECT_EQ(files, (QStringList{".hidden.vku", "a.vku", "levku"}));
-    EXPECT_EQ(logic.caption(), home.values.WindowTitle);
-    home.values.NoDataFile = -1;
+    EXPECT_EQ(logic.caption(), home.values.windowTitle);
+    home.values.noDataFile = true;
     ASSERT_TRUE(logic.open(int(logic.files().indexOf("levku"))));
     const QString path = folder + QStringLiteral("levku");
-    EXPECT_EQ(home.values.DataFilePath, path);
-    EXPECT_EQ(home.values.WindowTitle, QStringLiteral("VOKU英単カード　levku"));
+    EXPECT_EQ(home.values.dataFilePath, path);
+    EXPECT_EQ(home.values.windowTitle, QStringLiteral("VOKU英単カード　levku"));
     EXPECT_TRUE(home.values.hasDataFile());
     EXPECT_EQ(settings(), "\"" + path.toUtf8() + "\"\r\n|");
     EXPECT_EQ(finished, 1);
@@ -68,14 +68,14 @@ TEST_F(DataFileChooserLogicTest, NoSelectionAnUnusableFileOrCancelChangeNothing)
     EXPECT_EQ(finished, 0);
     logic.cancel();
     EXPECT_EQ(finished, 1);
-    EXPECT_EQ(home.values.DataFilePath, folder + QStringLiteral("a.vku"));
+    EXPECT_EQ(home.values.dataFilePath, folder + QStringLiteral("a.vku"));
     EXPECT_EQ(settings(), before);
 }
 
 TEST_F(DataFileChooserLogicTest, NoCurrentFileOrVanishedFolderGiveAMessageAndNoList) {
     for (const QString& current : {QString(), home.path() + QStringLiteral("/gone/a.vku")}) {
         dialogs.messages.clear();
-        home.values.DataFilePath = current;
+        home.values.dataFilePath = current;
         logic.load();
         EXPECT_TRUE(logic.files().isEmpty());
         ASSERT_EQ(dialogs.messages.size(), 1);

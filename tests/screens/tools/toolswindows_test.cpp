@@ -88,7 +88,7 @@ private slots:
             QTRY_VERIFY(window.isNull());
             QCOMPARE(shown.count(), 1);
         }
-        QCOMPARE(home_->values.DataFilePath, folder_ + (opens ? file : QStringLiteral("a.vku")));
+        QCOMPARE(home_->values.dataFilePath, folder_ + (opens ? file : QStringLiteral("a.vku")));
     }
 
     void displaySettingsOkAndCancel() {
@@ -97,13 +97,13 @@ private slots:
         window->show();
         QCOMPARE(window->objectName(), QStringLiteral("VKP020"));
         click(window, "Check2");
-        QCOMPARE(home_->values.NoExplainOnNg, 1);
+        QCOMPARE(home_->values.noExplainOnNg, 1);
         dialogs_.colourAnswer = QColor(255, 0, 0);
         click(window, "LB_col_0");
         QCOMPARE(dialogs_.colourRequests.size(), 1);
         click(window, "BT_can");
         QVERIFY(!QFile::exists(file));
-        QCOMPARE(home_->values.MainBackColor, QStringLiteral("12648447"));
+        QCOMPARE(home_->values.mainBackColor, QStringLiteral("12648447"));
 
         window = new DisplaySettingsDialog(home_->values, dialogs_);
         window->show();
@@ -143,7 +143,7 @@ private slots:
         QWidget* info = widgets::window(QStringLiteral("frmSysInfo"));
         QVERIFY(info);
         click(info, "BT_copy");
-        QVERIFY(QApplication::clipboard()->text().contains(home_->values.DataFilePath));
+        QVERIFY(QApplication::clipboard()->text().contains(home_->values.dataFilePath));
         QVERIFY(QApplication::clipboard()->text().contains(QStringLiteral(QT_VERSION_STR)));
         click(window, "cmdOK");
         QVERIFY(window->isHidden());

@@ -13,6 +13,12 @@
 
 namespace {
 
+// QProcess and the blocking run need an application object.
+int argc = 1;
+char name[] = "legacy_conversion_test";
+char* argv[] = {name, nullptr};
+const QCoreApplication application(argc, argv);
+
 QStringList entries(const QTemporaryDir& dir) {
     return QDir(dir.path())
         .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
@@ -38,18 +44,7 @@ TEST(ConvertedFileTest, WrongRowCountsOrNoWordFileLeaveBothFilesAlone) {
     EXPECT_EQ(entries(dir), (QStringList{"text.vku", "words.vku", "words.vku.bak"}));
 }
 
-// QProcess and the blocking run need an application object; one serves every test.
-class LegacyConversionTest : public testing::Test {
-protected:
-    void SetUp() override {
-        static int argc = 1;
-        static char name[] = "legacy_conversion_test";
-        static char* argv[] = {name, nullptr};
-        static QCoreApplication application(argc, argv);
-    }
-};
-
-TEST_F(LegacyConversionTest, ReplacesTheFileAndKeepsEveryBackup) {
+TEST(LegacyConversionTest, ReplacesTheFileAndKeepsEveryBackup) {
     QTemporaryDir dir;
     const QString legacy =
         testfiles::copyFixture(QStringLiteral("jet/medium-2000.vku"), dir.path());
@@ -74,7 +69,7 @@ TEST_F(LegacyConversionTest, ReplacesTheFileAndKeepsEveryBackup) {
 
 // A tool that fails, is missing or runs too long leaves the legacy file alone, says why in
 // the program's words and reports the failure.
-TEST_F(LegacyConversionTest, FailuresLeaveTheFileUntouched) {
+TEST(LegacyConversionTest, FailuresLeaveTheFileUntouched) {
     const struct {
         const char* fixture;
         const char* tool;

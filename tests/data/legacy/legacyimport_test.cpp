@@ -39,11 +39,14 @@ TEST_P(FixtureConversion, RowsEqualTheDumpsByteForByte) {
     if (selected.isEmpty()) {
         selected = header;
         for (const QByteArray& line : words.split('\n'))
-            selected += line.startsWith("3,") || line.startsWith("12,") ? line + '\n' : "";
+            selected += name == "medium-2000" && (line.startsWith("3,") || line.startsWith("12,"))
+                            ? line + '\n'
+                            : "";
     }
     EXPECT_EQ(exported(out, WordStore::Table::Word), words.isEmpty() ? header : words);
     EXPECT_EQ(exported(out, WordStore::Table::Selected), selected);
-    EXPECT_EQ(counts.word, std::max<qsizetype>(words.count('\n') - 1, 0) - (name == "unicode-2000"));
+    EXPECT_EQ(counts.word,
+              std::max<qsizetype>(words.count('\n') - 1, 0) - (name == "unicode-2000"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("out.vku")});
 }
 

@@ -18,10 +18,11 @@ namespace {
 // A hostile file may hold many rows; a few are enough to exercise the reading.
 constexpr int maxQueueRows = 64;
 
-void writeFile(const QString& path, const QByteArray& bytes) {
+QString written(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
         qFatal("cannot write the fuzz input to %s", qPrintable(path));
+    return path;
 }
 
 // SQLite may leave a journal or, for a file in WAL mode, the -wal and -shm files beside
@@ -35,8 +36,7 @@ void removeWordFile(const QString& path) {
 
 void settingsFiles(const QByteArray& bytes, const QString& folder) {
     SettingsFiles::readFreeFormatField(TextCodec::decodeSettings(bytes));
-    const QString path = folder + QStringLiteral("/settings.ini");
-    writeFile(path, bytes);
+    const QString path = written(folder + QStringLiteral("/settings.ini"), bytes);
     SettingsFiles::readStartMessages(path);
     SettingsFiles::readDataFileSetting(path);
     SettingsFiles::readDisplaySettings(path);
@@ -44,7 +44,7 @@ void settingsFiles(const QByteArray& bytes, const QString& folder) {
     QFile::remove(path);
 }
 
-void csvWordList(const QByteArray& bytes) {
+void csvWordList(const QByteArray& bytes, const QString&) {
     try {
         WordCsv::parse(bytes, QStringLiteral("fuzz.csv"));
     } catch (const StoreError&) {
@@ -52,8 +52,7 @@ void csvWordList(const QByteArray& bytes) {
 }
 
 void wordDataFile(const QByteArray& bytes, const QString& folder) {
-    const QString path = folder + QStringLiteral("/fuzz.vku");
-    writeFile(path, bytes);
+    const QString path = written(folder + QStringLiteral("/fuzz.vku"), bytes);
     try {
         const WordStore store = WordStore::open(path);
         store.groupSummaries();
@@ -68,9 +67,8 @@ void wordDataFile(const QByteArray& bytes, const QString& folder) {
 }
 
 void legacyWordFile(const QByteArray& bytes, const QString& folder) {
-    const QString path = folder + QStringLiteral("/legacy.vku");
+    const QString path = written(folder + QStringLiteral("/legacy.vku"), bytes);
     const QString converted = folder + QStringLiteral("/converted.vku");
-    writeFile(path, bytes);
     try {
         LegacyImport::convert(path, converted);
     } catch (const StoreError&) {

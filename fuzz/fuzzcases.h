@@ -12,8 +12,8 @@ namespace FuzzCases {
 
 // Every settings-file reader on the bytes as each of the four settings files.
 void settingsFiles(const QByteArray& bytes, const QString& folder);
-// The CSV importer's parser.
-void csvWordList(const QByteArray& bytes);
+// The CSV importer's parser (which needs no file).
+void csvWordList(const QByteArray& bytes, const QString& folder = {});
 // Opening the bytes as a word data file, then the summary and every rank's queue.
 void wordDataFile(const QByteArray& bytes, const QString& folder);
 // Converting the bytes as a legacy (Jet/ACE) word file, as voku-words convert does.

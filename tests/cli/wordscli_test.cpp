@@ -6,7 +6,6 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QThread>
 #include <csignal>
 #include <gtest/gtest.h>
 #include <sys/file.h>
@@ -32,90 +31,64 @@ ToolRun words(const QStringList& arguments, const QString& folder = {},
                    QString::fromUtf8(process.readAllStandardError())};
 }
 
-// The fixtures' per-group counts (group,never,level0..4) as summary lines.
-QStringList summaryLinesOf(const QString& summaryCsv) {
-    QStringList lines;
-    for (const QByteArray& row : testfiles::readAll(summaryCsv).split('\n')) {
-        const QList<QByteArray> f = row.split(',');
-        if (f.size() != 7 || !f[0].at(0) || !isdigit(static_cast<unsigned char>(f[0].at(0))))
-            continue;
-        const auto field = [](const QByteArray& n) {
-            return QString::fromLatin1(n).rightJustified(3, QLatin1Char(' '));
-        };
-        lines << field(f[0]) + QString(6, ' ') + field(f[1]) + QString(4, ' ') + field(f[2]) +
-                     QString(3, ' ') + field(f[3]) + QString(3, ' ') + field(f[4]) +
-                     QString(3, ' ') + field(f[5]) + QString(4, ' ') + field(f[6]) +
-                     QString(4, ' ');
+// A folder holding the small word list as the word file a.vku.
+class WordsCliTest : public testing::Test {
+protected:
+    void SetUp() override {
+        const ToolRun import = words({"import-csv", csvPath, "a.vku"}, dir.path());
+        ASSERT_EQ(import.out, "36 語を UTF-8 として読み込みました: a.vku\n")
+            << import.err.toStdString();
     }
-    return lines;
-}
-
-TEST(WordsCliTest, ImportExportAndSummaryAgreeWithTheFixtures) {
-    QTemporaryDir dir;
-    const QString vku = dir.filePath(QStringLiteral("medium.vku"));
-    const QString csv = testfiles::fixture(QStringLiteral("jet/medium-2000.word.csv"));
-    const ToolRun import = words({QStringLiteral("import-csv"), csv, vku});
-    ASSERT_EQ(import.status, 0);
-    EXPECT_EQ(import.out, "2000 語を UTF-8 として読み込みました: " + vku.toUtf8() + '\n');
-    EXPECT_EQ(words({QStringLiteral("export"), vku}).out, testfiles::readAll(csv));
-
-    const QString out = dir.filePath(QStringLiteral("out.csv"));
-    ASSERT_EQ(words({QStringLiteral("export"), vku, QStringLiteral("-o"), out}).status, 0);
-    EXPECT_EQ(testfiles::readAll(out), testfiles::readAll(csv));
-
-    const ToolRun summary = words({QStringLiteral("summary"), vku});
-    EXPECT_EQ(summary.status, 0);
-    const QStringList expected =
-        summaryLinesOf(testfiles::fixture(QStringLiteral("jet/medium-2000.summary.csv")));
-    ASSERT_EQ(expected.size(), 40);
-    EXPECT_EQ(QString::fromUtf8(summary.out), expected.join(QLatin1Char('\n')) + QLatin1Char('\n'));
-}
-
-TEST(WordsCliTest, FailedImportLeavesNothingBehind) {
-    QTemporaryDir dir;
-    const QString bad = dir.filePath(QStringLiteral("bad.csv"));
-    testfiles::writeAll(bad, "group,key,word\n1,1,apple\n1,1,pear\n");
-    const QString vku = dir.filePath(QStringLiteral("words.vku"));
-    const ToolRun run = words({QStringLiteral("import-csv"), bad, vku});
-    EXPECT_NE(run.status, 0);
-    EXPECT_TRUE(run.err.contains(QStringLiteral("3 行目"))) << run.err.toStdString();
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("bad.csv")});
-
-    testfiles::writeAll(vku, "keep me");
-    testfiles::writeAll(bad, "group,key,word\n1,1,apple\n");
-    EXPECT_NE(words({QStringLiteral("import-csv"), bad, vku}).status, 0);
-    EXPECT_EQ(testfiles::readAll(vku), QByteArray("keep me"))
-        << "an existing file is never replaced";
-}
-
-TEST(WordsCliTest, UnusableFilesGiveOneLineAndAFailure) {
-    for (const char* name :
-         {"jet/not-a-database.vku", "jet/small-2000.vku", "jet/no-such-file.vku"}) {
-        const ToolRun run =
-            words({QStringLiteral("summary"), testfiles::fixture(QString::fromLatin1(name))});
-        EXPECT_NE(run.status, 0) << name;
-        EXPECT_EQ(run.err.count(QLatin1Char('\n')), 1) << name;
+    QByteArray read(const QString& name) const { return testfiles::readAll(dir.filePath(name)); }
+    QStringList entries() const {
+        return dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     }
-    EXPECT_NE(words({QStringLiteral("frobnicate")}).status, 0);
-    EXPECT_EQ(words({}).err.count(QStringLiteral("import-csv WORDS.csv")), 1);
-}
 
-// Outputs the tool must refuse or report: each run fails with one clean line holding the
-// fragment, and the protected file keeps its bytes.
-TEST(WordsCliTest, RefusedAndFailedOutputsSayWhyInOneLine) {
     QTemporaryDir temporary;
-    const QDir dir(temporary.path());
-    ASSERT_EQ(words({QStringLiteral("import-csv"),
-                     testfiles::fixture(QStringLiteral("jet/small-2000.word.csv")),
-                     dir.filePath(QStringLiteral("a.vku"))})
-                  .status,
-              0);
+    const QDir dir{temporary.path()};
+    const QString csvPath = testfiles::fixture(QStringLiteral("jet/small-2000.word.csv"));
+    const QByteArray csv = testfiles::readAll(csvPath);
+};
+
+// Each command's output on standard output ("") or in a file, and how it starts.
+TEST_F(WordsCliTest, CommandsWriteTheirOutput) {
+    testfiles::writeAll(dir.filePath(QStringLiteral("other.txt")), "replace me");
+    const struct {
+        QStringList args;
+        const char* file;
+        QByteArray start;
+    } rows[] = {
+        {{"export", "a.vku"}, "", csv},
+        {{"export", "a.vku", "-o", "out.csv"}, "out.csv", csv},
+        {{"export", "a.vku", "-o", "other.txt", "--force"}, "other.txt", csv},
+        {{"summary", "a.vku"},
+         "",
+         "  1        3      1     3     2     1      2    \n"
+         "  2        5      1     2     1     1      2    \n"
+         " 12        3      2     2     2     1      2    \n"},
+        {{"print", "a.vku", "-o", "cards.pdf"}, "cards.pdf", "%PDF"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.args.join(QLatin1Char(' ')).toStdString());
+        const ToolRun run = words(row.args, dir.path());
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.err, QString());
+        const QByteArray out = *row.file ? read(QString::fromLatin1(row.file)) : run.out;
+        EXPECT_TRUE(out.startsWith(row.start)) << out.left(200).toStdString();
+    }
+}
+
+// Each run the tool must refuse fails with one clean line holding the fragment, and every
+// file in the folder keeps its bytes.
+TEST_F(WordsCliTest, RefusalsAndFailuresSayWhyInOneLineAndChangeNothing) {
     ASSERT_TRUE(QFile::link(QStringLiteral("a.vku"), dir.filePath(QStringLiteral("link.vku"))));
     ASSERT_TRUE(QFile::copy(dir.filePath(QStringLiteral("a.vku")), dir.filePath("b.vku")));
-    ASSERT_TRUE(::link(QFile::encodeName(dir.filePath("a.vku")),
-                       QFile::encodeName(dir.filePath("hard.vku"))) == 0);
+    ASSERT_EQ(::link(QFile::encodeName(dir.filePath("a.vku")),
+                     QFile::encodeName(dir.filePath("hard.vku"))),
+              0);
     testfiles::writeAll(dir.filePath(QStringLiteral("other.txt")), "keep me");
     testfiles::writeAll(dir.filePath(QStringLiteral("control.csv")), "group,\"k\ne\x01y\"\n");
+    testfiles::writeAll(dir.filePath(QStringLiteral("dup.csv")), "group,key,word\n1,1,a\n1,1,b\n");
     testfiles::writeAll(dir.filePath(QStringLiteral("utf16.csv")), QByteArray("g\0r\0", 4));
     dir.mkdir(QStringLiteral("sub"));
     // A FIFO of our own stands for devices: a broken check must not replace a real one.
@@ -124,52 +97,56 @@ TEST(WordsCliTest, RefusedAndFailedOutputsSayWhyInOneLine) {
     const struct {
         QStringList args;
         const char* fragment;
-        const char* kept = nullptr;
         const char* standardOutput = nullptr;
     } rows[] = {
-        {{"export", "a.vku", "-o", "a.vku"}, "入力ファイルと同じです: a.vku", "a.vku"},
-        {{"export", "a.vku", "-o", "sub/../a.vku", "--force"}, "入力ファイルと同じ", "a.vku"},
-        {{"print", "a.vku", "-o", "hard.vku", "--force"}, "入力ファイルと同じ", "a.vku"},
-        {{"print", "link.vku", "-o", "a.vku", "--force"}, "入力ファイルと同じ", "a.vku"},
-        {{"export", "a.vku", "-o", "b.vku", "--force"}, "単語データファイル", "b.vku"},
+        {{"export", "a.vku", "-o", "a.vku"}, "入力ファイルと同じです: a.vku"},
+        {{"export", "a.vku", "-o", "sub/../a.vku", "--force"}, "入力ファイルと同じ"},
+        {{"print", "a.vku", "-o", "hard.vku", "--force"}, "入力ファイルと同じ"},
+        {{"print", "link.vku", "-o", "a.vku", "--force"}, "入力ファイルと同じ"},
+        {{"export", "a.vku", "-o", "b.vku", "--force"}, "単語データファイル"},
         {{"export", "a.vku", "-o", "fifo", "--force"}, "通常のファイルではない"},
         {{"print", "a.vku", "-o", "sub", "--force"}, "通常のファイルではない"},
-        {{"export", "a.vku", "-o", "other.txt"}, "--force", "other.txt"},
+        {{"export", "a.vku", "-o", "other.txt"}, "--force"},
+        {{"import-csv", csvPath, "other.txt"}, "すでにあります"},
         {{"export", "a.vku", "-o", ""}, "出力ファイル名が空です"},
         {{"print", "a.vku", "-o", ""}, "出力ファイル名が空です"},
         {{"import-csv", "control.csv", ""}, "出力ファイル名が空です"},
         {{"convert", "a.vku", longName}, "長すぎます"},
         {{"print", "a.vku", "-o", "none/c.pdf"}, "ありません）: none/c.pdf"},
+        {{"print", "a.vku", "-o", "c.pdf", "--groups", "77"}, "印刷する単語がありません"},
         {{"import-csv", "control.csv", "c.vku"}, "「k e y」"},
+        {{"import-csv", "dup.csv", "c.vku"}, "3 行目"},
         {{"import-csv", "utf16.csv", "c.vku"}, "UTF-16"},
         {{"export", "a.vku", "--encoding", "CP932"}, "export に --encoding は使えません"},
-        {{"export", "a.vku"}, "標準出力に書き込めませんでした", nullptr, "/dev/full"},
-        {{"summary", "a.vku"}, "標準出力に書き込めませんでした", nullptr, "/dev/full"},
+        {{"export", "a.vku", "--table", "nope"}, "word か selected"},
+        {{"summary", testfiles::fixture("jet/not-a-database.vku")},
+         "単語データファイルではありません"},
+        {{"summary", testfiles::fixture("jet/small-2000.vku")}, "旧形式"},
+        {{"summary", "none.vku"}, "見つかりません"},
+        {{"export", "a.vku"}, "標準出力に書き込めませんでした", "/dev/full"},
+        {{"summary", "a.vku"}, "標準出力に書き込めませんでした", "/dev/full"},
     };
+    const QStringList before = entries();
+    const QByteArray protectedBytes = read("a.vku") + read("b.vku") + read("other.txt");
     for (const auto& row : rows) {
-        const QString context = row.args.join(QLatin1Char(' '));
-        const QByteArray before = row.kept ? testfiles::readAll(dir.filePath(row.kept)) : "";
         const ToolRun run = words(row.args, dir.path(), QString::fromLatin1(row.standardOutput));
-        EXPECT_NE(run.status, 0) << context.toStdString();
-        EXPECT_TRUE(run.err.contains(QString::fromUtf8(row.fragment))) << run.err.toStdString();
+        SCOPED_TRACE(run.err.toStdString());
+        EXPECT_NE(run.status, 0);
+        EXPECT_TRUE(run.err.contains(QString::fromUtf8(row.fragment))) << row.fragment;
         EXPECT_TRUE(run.err.endsWith(QLatin1Char('\n')));
-        EXPECT_FALSE(std::any_of(run.err.begin(), run.err.end() - 1, [](QChar c) {
-            return c.category() == QChar::Other_Control;
-        })) << run.err.toStdString();
-        if (row.kept) {
-            EXPECT_EQ(testfiles::readAll(dir.filePath(row.kept)), before) << row.kept;
-        }
+        EXPECT_FALSE(std::any_of(run.err.begin(), run.err.end() - 1,
+                                 [](QChar c) { return c.category() == QChar::Other_Control; }));
     }
-    EXPECT_EQ(QDir(dir.filePath("sub")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
-              QStringList());
-    EXPECT_EQ(words({"export", "a.vku", "-o", "other.txt", "--force"}, dir.path()).status, 0);
-    EXPECT_EQ(testfiles::readAll(dir.filePath(QStringLiteral("other.txt"))),
-              testfiles::readAll(testfiles::fixture(QStringLiteral("jet/small-2000.word.csv"))));
+    EXPECT_EQ(entries(), before);
+    EXPECT_EQ(read("a.vku") + read("b.vku") + read("other.txt"), protectedBytes);
+    EXPECT_TRUE(QDir(dir.filePath("sub")).isEmpty());
+    EXPECT_NE(words({"frobnicate"}).status, 0);
+    EXPECT_EQ(words({}).err.count(QStringLiteral("import-csv WORDS.csv")), 1);
 }
 
 // An import ended by a signal takes its unfinished file along; one killed harder leaves
 // files that the next import for the same target removes, and only those.
-TEST(WordsCliTest, InterruptedImportsLeaveNoPartFiles) {
+TEST(WordsCliInterruptTest, InterruptedImportsLeaveNoPartFiles) {
     QTemporaryDir temporary;
     const QDir dir(temporary.path());
     QByteArray csv = "group,key,word,meaning\n";
@@ -180,10 +157,9 @@ TEST(WordsCliTest, InterruptedImportsLeaveNoPartFiles) {
         QProcess process;
         process.setWorkingDirectory(dir.path());
         process.start(QStringLiteral(VOKU_WORDS_TOOL), {"import-csv", "big.csv", "w.vku"});
-        ASSERT_TRUE(process.waitForStarted());
-        while (process.state() == QProcess::Running &&
-               dir.entryList({QStringLiteral("*.part")}, QDir::Files | QDir::Hidden).isEmpty())
-            QThread::msleep(1);
+        while (!process.waitForFinished(1) &&
+               dir.entryList({QStringLiteral("*.part")}, QDir::Files | QDir::Hidden).isEmpty()) {
+        }
         ASSERT_EQ(process.state(), QProcess::Running) << "the import ended before it was caught";
         ::kill(static_cast<pid_t>(process.processId()), signal);
         process.waitForFinished(60000);
@@ -206,36 +182,10 @@ TEST(WordsCliTest, InterruptedImportsLeaveNoPartFiles) {
     EXPECT_EQ(dir.entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
 }
 
-TEST(WordsCliTest, PrintsTheChosenGroupsIntoAPdf) {
-    QTemporaryDir dir;
-    const QString vku = dir.filePath(QStringLiteral("small.vku"));
-    ASSERT_EQ(words({QStringLiteral("import-csv"),
-                     testfiles::fixture(QStringLiteral("jet/small-2000.word.csv")), vku})
-                  .status,
-              0);
-    const QString pdf = dir.filePath(QStringLiteral("cards.pdf"));
-    const ToolRun all = words({QStringLiteral("print"), vku, QStringLiteral("-o"), pdf});
-    EXPECT_EQ(all.status, 0) << all.err.toStdString();
-    EXPECT_TRUE(all.err.isEmpty());
-    EXPECT_TRUE(testfiles::readAll(pdf).startsWith("%PDF")) << "36 words in a PDF";
-
-    const QString none = dir.filePath(QStringLiteral("none.pdf"));
-    const ToolRun empty = words({QStringLiteral("print"), vku, QStringLiteral("-o"), none,
-                                 QStringLiteral("--groups"), QStringLiteral("77")});
-    EXPECT_NE(empty.status, 0);
-    EXPECT_TRUE(empty.err.contains(QStringLiteral("印刷する単語がありません")));
-    EXPECT_FALSE(QFile::exists(none));
-}
-
-TEST(WordsCliTest, BundledSampleHoldsEveryWordOfItsList) {
-    const QString sample = QStringLiteral(VOKU_APP_DIR "/Ini/基本英単語.vku");
+// The bundled sample holds every word of its list, each with an IPA pronunciation.
+TEST(WordsCliSampleTest, BundledSampleHoldsEveryWordOfItsList) {
     const QByteArray list = testfiles::readAll(QStringLiteral(VOKU_SOURCE_DIR "/data/words.csv"));
-    EXPECT_EQ(words({QStringLiteral("export"), sample}).out, list);
-    const QStringList groups = QString::fromUtf8(words({QStringLiteral("summary"), sample}).out)
-                                   .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    EXPECT_GE(groups.size(), 10);
-    EXPECT_GE(list.count('\n'), 301);
-    // Every pronunciation is IPA between slashes, never katakana.
+    EXPECT_EQ(words({"export", QStringLiteral(VOKU_APP_DIR "/Ini/基本英単語.vku")}).out, list);
     const QRegularExpression ipa(QStringLiteral(",\"/[^/\"]+/\"$"));
     for (const QString& line : QString::fromUtf8(list).split(u'\n', Qt::SkipEmptyParts).mid(1))
         EXPECT_TRUE(ipa.match(line).hasMatch()) << line.toStdString();

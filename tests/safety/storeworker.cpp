@@ -8,6 +8,7 @@
 #include "data/legacy/convertedfile.h"
 #include "data/legacy/legacyconversion.h"
 #include "data/wordstore.h"
+#include "support/conversion.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -38,7 +39,7 @@ int main(int argc, char** argv) {
                 CrashPlan::writeSettings(a[2], set);
         }
         if (a.value(1) == QLatin1String("convert")) {
-            const LegacyConversion::Outcome outcome = conversion.run(a[2]);
+            const LegacyConversion::Outcome outcome = testfiles::convertAndWait(conversion, a[2]);
             std::fprintf(stderr, "%s\n", qPrintable(outcome.message));
             return outcome.ok ? 0 : 1;
         }

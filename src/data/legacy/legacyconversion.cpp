@@ -4,7 +4,6 @@
 #include "convertedfile.h"
 #include "data/storeerror.h"
 
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -59,16 +58,6 @@ void LegacyConversion::start(const QString& legacyPath) {
     connect(process_, &QProcess::errorOccurred, this, &LegacyConversion::processFailed);
     timer_.start(timeLimit_);
     process_->start(toolPath_, {QStringLiteral("convert"), legacy.absoluteFilePath(), newPath()});
-}
-
-LegacyConversion::Outcome LegacyConversion::run(const QString& legacyPath) {
-    start(legacyPath);
-    if (process_) {
-        QEventLoop loop;
-        connect(this, &LegacyConversion::finished, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return outcome_;
 }
 
 QString LegacyConversion::newPath() const {

@@ -39,8 +39,6 @@ public:
     // Ignored while a conversion runs.
     void start(const QString& legacyPath);
     bool isRunning() const { return process_ != nullptr; }
-    // Converts and waits in an event loop of its own; for callers that have none running.
-    Outcome run(const QString& legacyPath);
     const Outcome& outcome() const { return outcome_; }
 
 signals:

@@ -3,6 +3,7 @@
 #include "data/legacy/legacyconversion.h"
 #include "data/storeerror.h"
 #include "data/wordstore.h"
+#include "support/conversion.h"
 #include "support/testfiles.h"
 #include "support/testwords.h"
 
@@ -55,7 +56,7 @@ TEST(LegacyConversionTest, ReplacesTheFileAndKeepsEveryBackup) {
     QObject::connect(&conversion, &LegacyConversion::progress, [&last](qint64 done, qint64 total) {
         last = {done, total};
     });
-    const LegacyConversion::Outcome outcome = conversion.run(legacy);
+    const LegacyConversion::Outcome outcome = testfiles::convertAndWait(conversion, legacy);
     ASSERT_TRUE(outcome.ok) << outcome.message.toStdString();
     EXPECT_EQ(outcome.backupPath, legacy + ".bak.1");
     EXPECT_TRUE(outcome.message.contains(QStringLiteral("medium-2000.vku.bak.1")));
@@ -90,7 +91,7 @@ TEST(LegacyConversionTest, FailuresLeaveTheFileUntouched) {
         bool failed = false;
         QObject::connect(&conversion, &LegacyConversion::finished,
                          [&failed](bool ok, const QString&) { failed = !ok; });
-        const LegacyConversion::Outcome outcome = conversion.run(legacy);
+        const LegacyConversion::Outcome outcome = testfiles::convertAndWait(conversion, legacy);
         EXPECT_TRUE(failed && !outcome.ok) << row.fixture;
         EXPECT_TRUE(outcome.message.contains(QString::fromUtf8(row.fragment)))
             << outcome.message.toStdString();

@@ -15,12 +15,7 @@ namespace WordCsv {
 
 namespace {
 
-const QStringList columnNames = {
-    QStringLiteral("group"), QStringLiteral("key"),   QStringLiteral("level"),
-    QStringLiteral("times"), QStringLiteral("word"),  QStringLiteral("meaning"),
-    QStringLiteral("text1"), QStringLiteral("text2"), QStringLiteral("text3"),
-    QStringLiteral("text4"), QStringLiteral("text5"), QStringLiteral("text6"),
-};
+const QStringList& columnNames = WordRecord::fieldNames;
 
 struct Field {
     QString text;

@@ -3,6 +3,7 @@
 
 #include "sqlstatement.h"
 #include "storeerror.h"
+#include "wordrecord.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -26,13 +27,6 @@ const char* const tableDefinition = R"((
 
 namespace {
 
-const QStringList requiredColumns = {
-    QStringLiteral("group"), QStringLiteral("key"),   QStringLiteral("level"),
-    QStringLiteral("times"), QStringLiteral("word"),  QStringLiteral("meaning"),
-    QStringLiteral("text1"), QStringLiteral("text2"), QStringLiteral("text3"),
-    QStringLiteral("text4"), QStringLiteral("text5"), QStringLiteral("text6"),
-};
-
 qint64 pragmaValue(sqlite3* db, const char* pragma, const QString& path) {
     SqlStatement statement(db, pragma, path);
     return statement.step() ? statement.integer(0) : 0;
@@ -44,7 +38,7 @@ void checkTable(sqlite3* db, const char* table, const QString& path) {
     QStringList columns;
     while (info.step())
         columns << info.text(0);
-    for (const QString& column : requiredColumns) {
+    for (const QString& column : WordRecord::fieldNames) {
         if (!columns.contains(column)) {
             const QString what = columns.isEmpty() ? QString::fromLatin1(table)
                                                    : QString::fromLatin1(table) + "." + column;

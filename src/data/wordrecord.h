@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 // One row of the tables word and selected. The texts other than word may be Null,
@@ -21,6 +22,14 @@ struct WordRecord {
     std::optional<QString> text6; // pronunciation
 
     bool operator==(const WordRecord&) const = default;
+
+    // The names of the twelve fields, in this order: the tables' columns and the CSV header.
+    static inline const QStringList fieldNames = {
+        QStringLiteral("group"), QStringLiteral("key"),   QStringLiteral("level"),
+        QStringLiteral("times"), QStringLiteral("word"),  QStringLiteral("meaning"),
+        QStringLiteral("text1"), QStringLiteral("text2"), QStringLiteral("text3"),
+        QStringLiteral("text4"), QStringLiteral("text5"), QStringLiteral("text6"),
+    };
 };
 
 // One row of the word list: group, word and meaning.

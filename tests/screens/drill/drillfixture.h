@@ -8,6 +8,7 @@
 #include "support/testwords.h"
 
 #include <QStringList>
+#include <QTemporaryDir>
 #include <set>
 #include <sqlite3.h>
 
@@ -51,7 +52,6 @@ inline void makeWordFile(const QString& path, const std::vector<WordRecord>& row
     store.insertRows(WordStore::Table::Word, rows);
     values.levelCounts = store.buildPracticeSet({groups.begin(), groups.end()});
     values.DataFilePath = path;
-    values.NgBackColor = QStringLiteral("255");
 }
 
 // Level and times of word key of group 1 as stored now; {-1, -1} when it is gone.

@@ -2,11 +2,8 @@
 #include "drillfixture.h"
 #include "screens/drill/drillkeys.h"
 #include "screens/drill/drilllogic.h"
-#include "screens/drill/levelmove.h"
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <memory>
 
 namespace {
 
@@ -14,10 +11,9 @@ using namespace drillfixture;
 constexpr int Never = LevelClass::Never;
 
 enum class Act { Ok, Ng, Click, Right, Undo, Next, WinOk, WinNg, WinClose, PassAll, Key };
-struct Step {
-    Act act;
-    int arg = 0; // a slot, or a key with its modifiers
-};
+// clang-format off
+struct Step { Act act; int arg = 0; }; // arg: a slot, or a key with its modifiers
+// clang-format on
 
 class DrillLogicTest : public ::testing::Test {
 protected:
@@ -207,7 +203,6 @@ TEST_F(DrillLogicTest, CardFacesSoundsAndSettings) {
     EXPECT_EQ(sound_.played, QStringList{u"ng.wav"_qs});
     EXPECT_EQ(page(), "nn--------|_|2個");
     EXPECT_EQ(v.formColour, u"65280"_qs);
-    EXPECT_EQ(closes_, 0);
     drill_->command1Click();
     EXPECT_EQ(closes_, 1);
 }

@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drillfixture.h"
 #include "screens/drill/drillscreen.h"
-#include "screens/drill/explainwindow.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace drillfixture;
@@ -23,7 +21,7 @@ private:
         const QString full = index < 0 ? name : name + u'_' + QString::number(index);
         return screen_->findChild<T*>(full); // the explanation window's controls too
     }
-    ExplainWindow* explainWindow() const { return screen_->findChild<ExplainWindow*>(); }
+    QWidget* explainWindow() const { return get<QWidget>(u"VK0030"_qs); }
     void click(const QString& name, int index = -1, Qt::MouseButton button = Qt::LeftButton) {
         QTest::mouseClick(get<QWidget>(name, index), button);
     }

@@ -5,10 +5,7 @@
 #include "app/busyretry.h"
 #include "app/soundplayer.h"
 #include "app/userdialogs.h"
-#include "cardnavigation.h"
 #include "data/wordstore.h"
-
-#include <map>
 
 namespace {
 
@@ -24,8 +21,7 @@ const QString HintNg =
     QStringLiteral("ＯＫになるまで何度も繰り返しましょう。全てＯＫになれば次へ進みます。");
 
 constexpr int PageSize = DrillValues::Slots;
-constexpr qint16 PendingOk = 1;
-constexpr qint16 PendingNg = 2;
+using Grade = ExplainHandOver::Grade;
 
 QString timesCaption(int times) {
     return QString::number(times + 1) + QStringLiteral("回目");
@@ -64,7 +60,7 @@ void DrillLogic::activate() {
 void DrillLogic::resetDrillScreen() {
     rankBar_.clear();
     clearCards();
-    values_.PendingGrade = 0;
+    handOver_.clearRequest();
 }
 
 void DrillLogic::clearCards() {
@@ -72,7 +68,7 @@ void DrillLogic::clearCards() {
         CardView& card = view_.cards[s];
         card.word = {};
         card.level = {};
-        card.hatuon = {};
+        card.pronunciation = {};
         card.ok = {QStringLiteral("OK"), false, true, ButtonColour};
         card.ng = {QStringLiteral("NG"), false, true, ButtonColour};
         values_.cards[s] = {};
@@ -94,12 +90,12 @@ void DrillLogic::levelClick(int rank) {
     }
     rankBar_.start(rank);
     if (loadCardPage())
-        values_.RankDone[rank] = 1;
+        values_.rankDone[rank] = true;
 }
 
 bool DrillLogic::loadCardPage() {
     view_.hint = HintPage;
-    values_.QueueEnded = 0;
+    values_.queueEnded = false;
     std::vector<WordRecord> page;
     try {
         page = queue_.nextPage(PageSize);
@@ -109,8 +105,8 @@ bool DrillLogic::loadCardPage() {
     }
     for (int s = 0; s < static_cast<int>(page.size()); ++s)
         fillCard(s, page[s]);
-    values_.QueueEnded = queue_.ended() ? 1 : 0;
-    values_.CardsLeft = static_cast<qint16>(page.size());
+    values_.queueEnded = queue_.ended();
+    values_.cardsLeft = static_cast<int>(page.size());
     if (page.empty()) {
         // The practice set changed behind our back; Next still leads on.
         view_.next.visible = true;
@@ -123,63 +119,52 @@ bool DrillLogic::loadCardPage() {
 }
 
 void DrillLogic::fillCard(int slot, const WordRecord& record) {
-    DrillCard& card = values_.cards[slot];
-    card.CardGroup = record.group;
-    card.CardKey = record.key;
-    card.CardLevel = static_cast<qint16>(record.level);
-    card.CardTimes = record.times;
-    card.CardWord = record.word;
-    card.CardMeaning = record.meaning.value_or(QString());
-    card.CardText1 = record.text1.value_or(QString());
-    card.CardText2 = record.text2.value_or(QString());
-    card.CardText3 = record.text3.value_or(QString());
-    card.CardText4 = record.text4.value_or(QString());
-    card.CardText5 = record.text5.value_or(QString());
-    card.CardText6 = record.text6.value_or(QString());
+    values_.cards[slot] = {record, false, false};
     showUngraded(slot);
 }
 
 void DrillLogic::showUngraded(int slot) {
     DrillCard& card = values_.cards[slot];
     CardView& view = view_.cards[slot];
-    view.word = {card.CardWord, true, true, White};
-    view.hatuon = {card.CardText6, !card.CardText6.isEmpty(), true, White};
-    card.MeaningShown = 0;
+    const QString pronunciation = card.record.text6.value_or(QString());
+    view.word = {card.record.word, true, true, White};
+    view.pronunciation = {pronunciation, !pronunciation.isEmpty(), true, White};
+    card.meaningShown = false;
     view.ok.visible = true;
     view.ng.visible = true;
     view.ng.colour = ButtonColour;
-    view.level = {timesCaption(card.CardTimes), true, true, {}};
+    view.level = {timesCaption(card.record.times), true, true, {}};
 }
 
 void DrillLogic::showWordSide(int slot) {
     DrillCard& card = values_.cards[slot];
-    view_.cards[slot].word.text = card.CardWord;
-    view_.cards[slot].hatuon.visible = !card.CardText6.isEmpty();
-    card.MeaningShown = 0;
+    view_.cards[slot].word.text = card.record.word;
+    view_.cards[slot].pronunciation.visible = !card.record.text6.value_or(QString()).isEmpty();
+    card.meaningShown = false;
 }
 
 void DrillLogic::showMeaningSide(int slot) {
     DrillCard& card = values_.cards[slot];
-    view_.cards[slot].word.text = card.CardMeaning;
-    view_.cards[slot].hatuon.visible = false;
-    card.MeaningShown = 1;
+    view_.cards[slot].word.text = card.record.meaning.value_or(QString());
+    view_.cards[slot].pronunciation.visible = false;
+    card.meaningShown = true;
 }
 
 void DrillLogic::wordClick(int slot) {
     if (failed_ || slot < 0 || slot >= DrillValues::Slots)
         return;
     const bool onPage = view_.cards[slot].word.visible;
-    if (onPage && values_.RightClicked == 1) {
-        if (values_.cards[slot].MeaningShown == 1)
+    if (onPage && values_.rightClicked) {
+        if (values_.cards[slot].meaningShown)
             showWordSide(slot);
     } else if (onPage) {
-        if (values_.cards[slot].MeaningShown != 0)
+        if (values_.cards[slot].meaningShown)
             showWordSide(slot);
         else
             showMeaningSide(slot);
         setFocus(Focus::Target::CardOk, slot);
     }
-    values_.RightClicked = 0;
+    values_.rightClicked = false;
     emit viewChanged();
 }
 
@@ -187,20 +172,16 @@ void DrillLogic::wordMouseUp(int slot, Qt::MouseButton button) {
     if (failed_ || button != Qt::RightButton || slot < 0 || slot >= DrillValues::Slots ||
         !view_.cards[slot].word.visible)
         return;
-    values_.RightClicked = 1;
-    const DrillCard& card = values_.cards[slot];
-    values_.ExplainWord = card.CardWord;
-    values_.ExplainMeaning = card.CardMeaning;
-    values_.ExplainText1 = card.CardText1;
-    values_.ExplainText2 = card.CardText2;
-    values_.ExplainText3 = card.CardText3;
-    values_.ExplainText4 = card.CardText4;
-    values_.ExplainText5 = card.CardText5;
-    values_.ExplainText6 = card.CardText6;
-    values_.ExplainCardIndex = static_cast<qint16>(slot);
-    explainGroup_ = card.CardGroup;
-    explainKey_ = card.CardKey;
-    openExplanation();
+    values_.rightClicked = true;
+    explain(slot, false);
+}
+
+void DrillLogic::explain(int slot, bool gradedNg) {
+    if (!handOver_.isOpen())
+        view_.command1.enabled = false;
+    handOver_.show(values_.cards[slot].record, slot, gradedNg);
+    explainActivate();
+    emit explanationShown();
 }
 
 void DrillLogic::okClick(int slot) {
@@ -218,10 +199,10 @@ void DrillLogic::okClick(int slot) {
 void DrillLogic::passCard(int slot) {
     // A grade the learner gave up storing (file busy) leaves the card as it was, to be
     // graded again.
-    if (values_.cards[slot].CardGraded == 0 && !writeGrade(slot, LevelMove::Grade::Ok))
+    if (!values_.cards[slot].graded && !writeGrade(slot, LevelMove::Grade::Ok))
         return;
     view_.hint = HintOk;
-    values_.LastOkCard = static_cast<qint16>(slot);
+    values_.lastOkCard = slot;
     view_.undo.enabled = true;
     if (app_.noSound == 0)
         sound_.play(QStringLiteral("ok.wav"));
@@ -229,12 +210,12 @@ void DrillLogic::passCard(int slot) {
 
     CardView& view = view_.cards[slot];
     view.word.visible = false;
-    view.hatuon.visible = false;
+    view.pronunciation.visible = false;
     view.level.visible = false;
     view.ok.visible = false;
     view.ng.visible = false;
 
-    if (--values_.CardsLeft <= 0) {
+    if (--values_.cardsLeft <= 0) {
         view_.next.visible = true;
         setFocus(Focus::Target::Next);
         view_.hint = HintNext;
@@ -266,13 +247,13 @@ void DrillLogic::failCard(int slot) {
     // The grade is stored before the explanation window is made, so that it is on disk
     // as soon as possible; nothing is drawn in between, so the learner sees no change.
     std::optional<LevelMove::Result> move;
-    if (values_.cards[slot].CardGraded == 0) {
+    if (!values_.cards[slot].graded) {
         move = writeGrade(slot, LevelMove::Grade::Ng);
         if (!move)
             return;
     }
     view_.hint = HintNg;
-    if (values_.cards[slot].MeaningShown == 1)
+    if (values_.cards[slot].meaningShown)
         showWordSide(slot);
     if (app_.noSound == 0)
         sound_.play(QStringLiteral("ng.wav"));
@@ -280,34 +261,31 @@ void DrillLogic::failCard(int slot) {
         CardView& view = view_.cards[slot];
         view.ng.colour = app_.ngBackColor;
         view.word.colour = app_.ngBackColor;
-        if (view.hatuon.visible)
-            view.hatuon.colour = app_.ngBackColor;
+        if (view.pronunciation.visible)
+            view.pronunciation.colour = app_.ngBackColor;
         view.level.text = LevelMove::caption(move->level);
     }
-    if (values_.PendingGrade != PendingNg && app_.noExplainOnNg == 0) {
-        values_.ExplainFromNg = 1;
-        wordMouseUp(slot, Qt::RightButton);
-        // No click follows this mouse-up, so the flag would only swallow the next one.
-        values_.RightClicked = 0;
-    }
+    if (handOver_.requested() != Grade::Ng && app_.noExplainOnNg == 0)
+        explain(slot, true);
 }
 
 std::optional<LevelMove::Result> DrillLogic::writeGrade(int slot, LevelMove::Grade grade) {
     DrillCard& card = values_.cards[slot];
-    const LevelMove::Result move = LevelMove::after(grade, card.CardLevel, card.CardTimes);
+    const WordRecord& word = card.record;
+    const LevelMove::Result move = LevelMove::after(grade, word.level, word.times);
     bool found = false;
     const auto write = [&] {
-        found = store_.writeGrade(card.CardGroup, card.CardKey, move.level, move.times);
+        found = store_.writeGrade(word.group, word.key, move.level, move.times);
     };
     if (!BusyRetry::run(dialogs_, write))
         return std::nullopt;
-    card.CardGraded = 1;
+    card.graded = true;
     if (!found) {
         dialogs_.inform(QStringLiteral("「%1」（グループ %2、番号 %3）は単語データに見つからない"
                                        "ため、結果を記録できませんでした。")
-                            .arg(card.CardWord)
-                            .arg(card.CardGroup)
-                            .arg(card.CardKey),
+                            .arg(word.word)
+                            .arg(word.group)
+                            .arg(word.key),
                         UserDialogs::Icon::Exclamation);
     }
     return move;
@@ -323,12 +301,12 @@ void DrillLogic::failWith(const QString& handler) {
 void DrillLogic::undoClick() {
     if (failed_ || !view_.undo.enabled)
         return;
-    const int slot = values_.LastOkCard;
+    const int slot = values_.lastOkCard;
     view_.undo.enabled = false;
     showUngraded(slot);
     rankBar_.countUndone();
-    ++values_.CardsLeft;
-    values_.cards[slot].CardGraded = 0;
+    ++values_.cardsLeft;
+    values_.cards[slot].graded = false;
     view_.next.visible = false;
     setFocus(Focus::Target::CardOk, slot);
     emit viewChanged();
@@ -337,7 +315,7 @@ void DrillLogic::undoClick() {
 void DrillLogic::nextClick() {
     if (failed_ || !view_.next.visible)
         return;
-    if (values_.QueueEnded == 0) {
+    if (!values_.queueEnded) {
         clearCards();
         loadCardPage();
         return;
@@ -390,88 +368,16 @@ void DrillLogic::chooseCard(int slot) {
     setFocus(Focus::Target::CardOk, slot);
 }
 
-void DrillLogic::cardFocused(int slot) {
-    if (isOnPage(slot))
-        selected_ = slot;
-}
-
-void DrillLogic::keyPressed(Key key) {
-    switch (key) {
-    case Key::Left:
-    case Key::Right:
-    case Key::Up:
-    case Key::Down:
-        moveSelection(key);
-        break;
-    case Key::Turn:
-        if (isOnPage(selected_))
-            wordClick(selected_);
-        break;
-    case Key::Ng:
-        ngClick(selected_);
-        break;
-    case Key::Explain:
-        // A right click: the mouse-up opens the window, the click that follows it turns
-        // a card showing its meaning back to the word.
-        if (isOnPage(selected_)) {
-            wordMouseUp(selected_, Qt::RightButton);
-            wordClick(selected_);
-        }
-        break;
-    case Key::Undo:
-        undoClick();
-        break;
-    }
-}
-
-void DrillLogic::moveSelection(Key key) {
-    static const std::map<Key, CardNavigation::Direction> directions{
-        {Key::Left, CardNavigation::Direction::Left},
-        {Key::Right, CardNavigation::Direction::Right},
-        {Key::Up, CardNavigation::Direction::Up},
-        {Key::Down, CardNavigation::Direction::Down}};
-    CardNavigation::OnPage onPage{};
-    for (int s = 0; s < DrillValues::Slots; ++s)
-        onPage[s] = isOnPage(s);
-    chooseCard(CardNavigation::move(onPage, selected_, directions.at(key)));
-}
-
-void DrillLogic::openExplanation() {
-    if (!explain_.open) {
-        explain_.open = true;
-        view_.command1.enabled = false;
-        explain_.callOk.visible = values_.ExplainFromNg != 1;
-        explain_.callNg.visible = values_.ExplainFromNg != 1;
-        values_.PendingGrade = 0;
-    } else if (values_.ExplainFromNg == 1) {
-        // Opened again by NG: that card's grade is given already, so the window must not
-        // offer OK and NG for it, now rather than at some later opening.
-        explain_.callOk.visible = false;
-        explain_.callNg.visible = false;
-    }
-    values_.ExplainFromNg = 0;
-    explainActivate();
-    emit explanationShown();
-}
-
 void DrillLogic::explainActivate() {
-    if (!explain_.open)
+    if (!handOver_.isOpen())
         return;
-    explain_.backColour = app_.explainBackColor;
-    explain_.textBackColour = app_.explainTextBackColor;
-    explain_.word = values_.ExplainWord;
-    explain_.meaning = values_.ExplainMeaning;
-    explain_.texts = {values_.ExplainText1, values_.ExplainText2, values_.ExplainText3,
-                      values_.ExplainText4, values_.ExplainText5};
-    explain_.pronunciation.text = values_.ExplainText6;
-    explain_.pronunciation.visible = !values_.ExplainText6.isEmpty();
+    handOver_.refresh(app_.explainBackColor, app_.explainTextBackColor);
     emit explanationChanged();
 }
 
 void DrillLogic::explainCallOkClick() {
-    if (failed_ || !explain_.open || !explain_.callOk.visible)
+    if (failed_ || !handOver_.request(Grade::Ok))
         return;
-    values_.PendingGrade = PendingOk;
     closeExplanation();
     // The drill carries out the grade as it becomes active again; doing it here as well
     // keeps that from depending on the window manager activating it.
@@ -480,18 +386,17 @@ void DrillLogic::explainCallOkClick() {
 }
 
 void DrillLogic::explainCallNgClick() {
-    if (failed_ || !explain_.open || !explain_.callNg.visible)
+    if (failed_ || !handOver_.request(Grade::Ng))
         return;
-    values_.PendingGrade = PendingNg;
     closeExplanation();
     runPendingGrade();
     emit viewChanged();
 }
 
 void DrillLogic::explainCloseClick() {
-    if (!explain_.open)
+    if (!handOver_.isOpen())
         return;
-    values_.PendingGrade = 0;
+    handOver_.clearRequest();
     closeExplanation();
     emit viewChanged();
 }
@@ -499,15 +404,14 @@ void DrillLogic::explainCloseClick() {
 void DrillLogic::closeExplanation() {
     view_.command1.enabled = true;
     if (explainedCardIsOnPage())
-        setFocus(Focus::Target::CardOk, values_.ExplainCardIndex);
-    explain_.open = false;
+        setFocus(Focus::Target::CardOk, handOver_.slot());
+    handOver_.close();
     emit explanationClosed();
 }
 
 bool DrillLogic::explainedCardIsOnPage() const {
-    const int slot = values_.ExplainCardIndex;
-    return isOnPage(slot) && values_.cards[slot].CardGroup == explainGroup_ &&
-           values_.cards[slot].CardKey == explainKey_;
+    const int slot = handOver_.slot();
+    return isOnPage(slot) && handOver_.explains(values_.cards[slot].record);
 }
 
 void DrillLogic::runPendingGrade() {
@@ -516,12 +420,12 @@ void DrillLogic::runPendingGrade() {
     runningPending_ = true;
     // A card passed meanwhile (or a page changed under the window) gets no second grade.
     if (explainedCardIsOnPage()) {
-        if (values_.PendingGrade == PendingOk)
-            okClick(values_.ExplainCardIndex);
-        else if (values_.PendingGrade == PendingNg)
-            ngClick(values_.ExplainCardIndex);
+        if (handOver_.requested() == Grade::Ok)
+            okClick(handOver_.slot());
+        else if (handOver_.requested() == Grade::Ng)
+            ngClick(handOver_.slot());
     }
-    values_.PendingGrade = 0;
+    handOver_.clearRequest();
     runningPending_ = false;
 }
 
@@ -534,8 +438,6 @@ void DrillLogic::focusFirstOpenRank() {
 
 void DrillLogic::setFocus(Focus::Target target, int slot) {
     focus_ = {target, slot};
-    if (target == Focus::Target::CardOk)
-        selected_ = slot;
     if (target != Focus::Target::None)
         emit focusRequested();
 }

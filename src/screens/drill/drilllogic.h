@@ -4,6 +4,7 @@
 #include "cardqueue.h"
 #include "drillvalues.h"
 #include "drillview.h"
+#include "explainhandover.h"
 #include "levelmove.h"
 #include "rankbar.h"
 
@@ -17,14 +18,12 @@ class StoreError;
 class UserDialogs;
 class WordStore;
 
-// The drill: ranks, pages of ten cards, OK and NG with their level moves, undo, and
-// the explanation window's hand-over. Each event changes the values and what every
-// control shows; the windows only draw view() and explainView() and forward events.
+// The drill: ranks, pages of ten cards, OK and NG with their level moves, and undo. Each
+// event changes the values and what every control shows; the windows only draw view()
+// and explainView() and forward events.
 class DrillLogic : public QObject {
     Q_OBJECT
 public:
-    enum class Key { Left, Right, Up, Down, Turn, Ng, Explain, Undo };
-
     struct Focus {
         enum class Target { None, CardOk, Next, Rank };
         Target target = Target::None;
@@ -35,12 +34,11 @@ public:
     DrillLogic(AppValues& app, WordStore& store, UserDialogs& dialogs, SoundPlayer& sound,
                QObject* parent = nullptr);
 
-    const DrillValues& values() const { return values_; }
     const DrillView& view() const { return view_; }
-    const ExplainView& explainView() const { return explain_; }
+    const ExplainView& explainView() const { return handOver_.view(); }
     Focus focus() const { return focus_; }
-    int selectedCard() const { return selected_; }
     bool hasFailed() const { return failed_; }
+    bool isOnPage(int slot) const;
 
     // The drill screen's events.
     void load();
@@ -54,10 +52,8 @@ public:
     void wordMouseUp(int slot, Qt::MouseButton button);
     void command1Click();
 
-    // The keyboard: a digit chooses a card, the rest act on the chosen one.
+    // Puts the focus on a card's OK, so that the keys act on that card.
     void chooseCard(int slot);
-    void cardFocused(int slot);
-    void keyPressed(Key key);
 
     // The explanation window's events.
     void explainActivate();
@@ -75,7 +71,6 @@ signals:
     void fatalError();     // a grade could not be stored; the program must end
 
 private:
-    bool isOnPage(int slot) const;
     void resetDrillScreen();
     void clearCards();
     bool loadCardPage();
@@ -85,18 +80,17 @@ private:
     void showMeaningSide(int slot);
     void passCard(int slot);
     void failCard(int slot);
+    void explain(int slot, bool gradedNg);
     // The card's new level and times once stored; nothing when the learner gave up.
     std::optional<LevelMove::Result> writeGrade(int slot, LevelMove::Grade grade);
     void endRank();
     void abandonRank(const StoreError& error);
-    void openExplanation();
     void closeExplanation();
     bool explainedCardIsOnPage() const;
     void runPendingGrade();
     void setFocus(Focus::Target target, int slot = 0);
     void focusFirstOpenRank();
     void failWith(const QString& handler);
-    void moveSelection(Key key);
 
     AppValues& app_;
     WordStore& store_;
@@ -105,14 +99,10 @@ private:
 
     DrillValues values_;
     DrillView view_;
-    ExplainView explain_;
+    ExplainHandOver handOver_;
     RankBar rankBar_{values_, view_};
     CardQueue queue_;
     Focus focus_;
-    int selected_ = 0;
-    // The explained card by group and key: the page may have changed under the window.
-    int explainGroup_ = 0;
-    int explainKey_ = 0;
     bool runningPending_ = false;
     bool failed_ = false;
 };

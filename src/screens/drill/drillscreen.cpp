@@ -6,6 +6,7 @@
 #include "app/twips.h"
 #include "app/userdialogs.h"
 #include "drillform.h"
+#include "drillkeys.h"
 #include "drilllogic.h"
 #include "explainwindow.h"
 #include "rankbar.h"
@@ -32,7 +33,7 @@ const std::array<int, 6> RankLefts{4560, 5550, 6570, 7575, 8580, 2850};
 const std::array<int, 6> CountLefts{4710, 5790, 6780, 7815, 8835, 3270};
 
 struct Column {
-    int word, hatuon, ok, ng, level;
+    int word, pronunciation, ok, ng, level;
 };
 const std::array<Column, 2> Columns{Column{57, 105, 1440, 2280, 3480},
                                     Column{5590, 5655, 6975, 7815, 9015}};
@@ -72,7 +73,8 @@ DrillScreen::DrillScreen(AppValues& values, WordStore store, UserDialogs& dialog
                          SoundPlayer& sound, QWidget* parent)
     : QMainWindow(parent)
     , store_(std::move(store))
-    , logic_(std::make_unique<DrillLogic>(values, store_, dialogs, sound)) {
+    , logic_(std::make_unique<DrillLogic>(values, store_, dialogs, sound))
+    , keys_(new DrillKeys(*logic_, this)) {
     setObjectName(QStringLiteral("VK0020"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(JapaneseFont::proportionalGothic(9));
@@ -163,9 +165,9 @@ void DrillScreen::buildCard(QWidget* area, int slot) {
     card.word->setFont(JapaneseFont::proportionalGothic(WordPoints, true));
     card.word->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     card.word->setWordWrap(true);
-    card.hatuon =
-        label(area, indexed("LB_hatuon", slot), toRect(column.hatuon, top + 360, 5400, 195));
-    for (QLabel* face : {card.word, card.hatuon}) {
+    card.pronunciation =
+        label(area, indexed("LB_hatuon", slot), toRect(column.pronunciation, top + 360, 5400, 195));
+    for (QLabel* face : {card.word, card.pronunciation}) {
         face->setToolTip(QStringLiteral("クリック（T）で意味と単語を切り替えます\n"
                                         "右クリック（E）で説明を表示します"));
     }
@@ -230,7 +232,7 @@ void DrillScreen::render() {
     }
     for (int s = 0; s < DrillValues::Slots; ++s) {
         DrillForm::apply(cards_[s].word, view.cards[s].word);
-        DrillForm::apply(cards_[s].hatuon, view.cards[s].hatuon);
+        DrillForm::apply(cards_[s].pronunciation, view.cards[s].pronunciation);
         DrillForm::apply(cards_[s].ok, view.cards[s].ok);
         DrillForm::apply(cards_[s].ng, view.cards[s].ng);
         DrillForm::apply(cards_[s].level, view.cards[s].level);
@@ -260,7 +262,7 @@ void DrillScreen::showExplanation() {
 int DrillScreen::cardOf(QObject* control) const {
     for (int s = 0; s < DrillValues::Slots; ++s) {
         const CardControls& card = cards_[s];
-        if (control == card.word || control == card.hatuon || control == card.ok ||
+        if (control == card.word || control == card.pronunciation || control == card.ok ||
             control == card.ng)
             return s;
     }
@@ -269,60 +271,20 @@ int DrillScreen::cardOf(QObject* control) const {
 
 bool DrillScreen::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
-    case QEvent::KeyPress:
-        return forwardKey(static_cast<QKeyEvent*>(event));
+    case QEvent::KeyPress: {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        return keys_->press(key->key(), key->modifiers());
+    }
     case QEvent::MouseButtonRelease:
         forwardMouse(watched, static_cast<QMouseEvent*>(event));
         break;
     case QEvent::FocusIn:
-        logic_->cardFocused(cardOf(watched));
+        keys_->cardFocused(cardOf(watched));
         break;
     default:
         break;
     }
     return QMainWindow::eventFilter(watched, event);
-}
-
-bool DrillScreen::forwardKey(const QKeyEvent* key) {
-    using Key = DrillLogic::Key;
-    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
-    if (key->key() == Qt::Key_Z && modifiers == Qt::ControlModifier) {
-        logic_->keyPressed(Key::Undo);
-        return true;
-    }
-    if (modifiers != Qt::NoModifier)
-        return false;
-    switch (key->key()) {
-    case Qt::Key_Left:
-        logic_->keyPressed(Key::Left);
-        return true;
-    case Qt::Key_Right:
-        logic_->keyPressed(Key::Right);
-        return true;
-    case Qt::Key_Up:
-        logic_->keyPressed(Key::Up);
-        return true;
-    case Qt::Key_Down:
-        logic_->keyPressed(Key::Down);
-        return true;
-    case Qt::Key_N:
-        logic_->keyPressed(Key::Ng);
-        return true;
-    case Qt::Key_E:
-        logic_->keyPressed(Key::Explain);
-        return true;
-    // Space and Enter are left to the focused button: Enter on NG must not grade OK.
-    case Qt::Key_T:
-        logic_->keyPressed(Key::Turn);
-        return true;
-    default:
-        break;
-    }
-    if (key->key() >= Qt::Key_0 && key->key() <= Qt::Key_9) {
-        logic_->chooseCard((key->key() - Qt::Key_1 + 10) % 10);
-        return true;
-    }
-    return false;
 }
 
 void DrillScreen::forwardMouse(QObject* watched, const QMouseEvent* mouse) {

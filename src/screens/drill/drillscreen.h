@@ -8,9 +8,9 @@
 #include <array>
 #include <memory>
 
+class DrillKeys;
 class DrillLogic;
 class ExplainWindow;
-class QKeyEvent;
 class QLabel;
 class QMouseEvent;
 class QPushButton;
@@ -20,12 +20,9 @@ struct AppValues;
 
 // The drill screen VK0020: the rank bar, a page of up to ten cards and the explanation
 // window. Created means loaded: the constructor runs the load step on the practice set of
-// the store it is given. It draws DrillLogic's state and forwards every event to it, and
-// closes itself (being deleted) when the learner goes back to the main screen.
-//
-// Keys: 1-9 and 0 choose card 1-10, the arrows move between cards, T turns the chosen card,
-// N grades it NG, E opens its explanation, Ctrl+Z is 1つ戻る; Enter and Space press the
-// focused button (the chosen card's OK, 次へ, a rank).
+// the store it is given. It draws DrillLogic's state and forwards every event to it (keys
+// to DrillKeys), and closes itself (being deleted) when the learner goes back to the main
+// screen. Enter and Space press the focused button (a card's OK or NG, 次へ, a rank).
 class DrillScreen : public QMainWindow {
     Q_OBJECT
 public:
@@ -38,7 +35,6 @@ public:
     static DrillScreen* open(AppValues& values, UserDialogs& dialogs, SoundPlayer& sound);
 
     DrillLogic& logic() { return *logic_; }
-    ExplainWindow* explainWindow() const { return explain_; }
 
 signals:
     void backToMainRequested();
@@ -57,7 +53,7 @@ protected:
 private:
     struct CardControls {
         QLabel* word = nullptr;
-        QLabel* hatuon = nullptr;
+        QLabel* pronunciation = nullptr;
         QPushButton* ok = nullptr;
         QPushButton* ng = nullptr;
         QLabel* level = nullptr;
@@ -72,11 +68,11 @@ private:
     void moveFocus();
     void showExplanation();
     int cardOf(QObject* control) const;
-    bool forwardKey(const QKeyEvent* key);
     void forwardMouse(QObject* watched, const QMouseEvent* mouse);
 
     WordStore store_;
     std::unique_ptr<DrillLogic> logic_;
+    DrillKeys* keys_ = nullptr;
     QPushButton* command1_ = nullptr;
     QPushButton* undo_ = nullptr;
     QPushButton* next_ = nullptr;

@@ -18,11 +18,11 @@ struct ControlView {
 };
 
 struct CardView {
-    ControlView word;   // LB_word
-    ControlView hatuon; // LB_hatuon
-    ControlView ok;     // BT_OK
-    ControlView ng;     // BT_ng
-    ControlView level;  // LB_level
+    ControlView word;          // LB_word
+    ControlView pronunciation; // LB_hatuon
+    ControlView ok;            // BT_OK
+    ControlView ng;            // BT_ng
+    ControlView level;         // LB_level
 };
 
 // What the drill screen shows.

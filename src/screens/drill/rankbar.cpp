@@ -18,16 +18,16 @@ RankBar::RankBar(DrillValues& values, DrillView& view)
 void RankBar::clear() {
     for (int i = 0; i < LevelClass::Count; ++i) {
         view_.rankButtons[i].visible = false;
-        values_.RankDone[i] = 0;
+        values_.rankDone[i] = false;
         view_.rankCounts[i].text.clear();
         view_.rankCounts[i].visible = false;
     }
 }
 
 void RankBar::load(const LevelCounts& counts) {
-    values_.RankCounts = counts;
+    values_.rankCounts = counts;
     for (int i = 0; i < LevelClass::Count; ++i) {
-        if (values_.RankCounts[i] <= 0)
+        if (values_.rankCounts[i] <= 0)
             continue;
         view_.rankButtons[i] = {LevelClass::mark(i), true, true, ButtonColour};
         view_.rankCounts[i].visible = true;
@@ -51,7 +51,7 @@ int RankBar::firstOpen() const {
 
 void RankBar::start(int rank) {
     view_.rankButtons[rank].colour = RankActiveColour;
-    values_.CurrentRank = static_cast<qint16>(rank);
+    values_.currentRank = rank;
     for (ControlView& button : view_.rankButtons) {
         if (button.visible)
             button.enabled = false;
@@ -63,13 +63,13 @@ bool RankBar::isPractised(const ControlView& button) {
 }
 
 void RankBar::countPassed() {
-    --values_.RankCounts[values_.CurrentRank];
-    showCount(values_.CurrentRank);
+    --values_.rankCounts[values_.currentRank];
+    showCount(values_.currentRank);
 }
 
 void RankBar::countUndone() {
-    ++values_.RankCounts[values_.CurrentRank];
-    showCount(values_.CurrentRank);
+    ++values_.rankCounts[values_.currentRank];
+    showCount(values_.currentRank);
 }
 
 bool RankBar::finish() {
@@ -79,7 +79,7 @@ bool RankBar::finish() {
         if (!button.visible)
             continue;
         button.colour = ButtonColour;
-        button.enabled = values_.RankDone[j] == 0;
+        button.enabled = !values_.rankDone[j];
         if (button.enabled && j != 0)
             ranksLeft = true;
     }
@@ -87,7 +87,7 @@ bool RankBar::finish() {
 }
 
 void RankBar::showCount(int rank) {
-    const qint32 count = values_.RankCounts[rank];
+    const qint32 count = values_.rankCounts[rank];
     view_.rankCounts[rank].text =
         count > 0 ? QString::number(count) + QStringLiteral("個") : QStringLiteral("終了!");
 }

@@ -4,31 +4,25 @@
 #include "app/appvalues.h"
 #include "app/soundplayer.h"
 #include "app/userdialogs.h"
-#include "data/wordrecord.h"
 #include "data/wordstore.h"
+#include "support/testwords.h"
 
 #include <QStringList>
-#include <vector>
+#include <QTemporaryDir>
+#include <set>
+#include <sqlite3.h>
 
-// Doubles of the dialog and sound seams and helpers that make word data files for the
-// drill's tests.
+// The dialog and sound seams as recorders, and word data files for the drill's tests.
 namespace drillfixture {
-
-struct Message {
-    QString text;
-    UserDialogs::Icon icon;
-};
 
 class RecordingDialogs : public UserDialogs {
 public:
-    void inform(const QString& text, Icon icon) override { messages.push_back({text, icon}); }
+    void inform(const QString& text, Icon) override { texts << text; }
     bool askYesNo(const QString&, Icon) override { return true; }
     QString chooseDataFile(const QString&) override { return {}; }
     QString choosePdfFile(const QString&) override { return {}; }
     std::optional<QColor> chooseColour(const QColor&) override { return std::nullopt; }
-
-    QStringList texts() const;
-    std::vector<Message> messages;
+    QStringList texts;
 };
 
 class RecordingSound : public SoundPlayer {
@@ -37,20 +31,45 @@ public:
     QStringList played;
 };
 
-// A word with the given progress; its text names group and key ("w3-17").
-WordRecord word(int group, int key, int level = 0, int times = 0, const QString& text6 = {});
+// Words 1..count of group 1, all with the same progress; the first has a pronunciation.
+inline std::vector<WordRecord> words(int count, int level = 0, int times = 0) {
+    std::vector<WordRecord> rows;
+    for (int key = 1; key <= count; ++key)
+        rows.push_back(testwords::word(1, key, level, times));
+    rows[0].text1 = QStringLiteral("説明1");
+    rows[0].text6 = QStringLiteral("ˈwɜːd");
+    return rows;
+}
 
-// count words of group starting at key 1, all with the same progress.
-std::vector<WordRecord> words(int group, int count, int level = 0, int times = 0);
+// A word data file of the rows with all their groups in the practice set; values get its
+// path and counts.
+inline void makeWordFile(const QString& path, const std::vector<WordRecord>& rows,
+                         AppValues& values) {
+    std::set<int> groups;
+    for (const WordRecord& row : rows)
+        groups.insert(row.group);
+    WordStore store = WordStore::create(path);
+    store.insertRows(WordStore::Table::Word, rows);
+    values.levelCounts = store.buildPracticeSet({groups.begin(), groups.end()});
+    values.dataFilePath = path;
+}
 
-// Makes a word data file of the words, with every group in the practice set, and puts its
-// counts and the usual display settings into values.
-void makeWordFile(const QString& path, const std::vector<WordRecord>& rows, AppValues& values);
-
-// The word row of group and key as stored now.
-std::optional<WordRecord> storedWord(const QString& path, int group, int key);
+// Level and times of word key of group 1 as stored now; {-1, -1} when it is gone.
+inline std::pair<int, int> stored(const QString& path, int key) {
+    std::pair<int, int> found{-1, -1};
+    WordStore::open(path).forEachRow(WordStore::Table::Word, [&](const WordRecord& row) {
+        if (row.group == 1 && row.key == key)
+            found = {row.level, row.times};
+    });
+    return found;
+}
 
 // Runs SQL on the file through a connection of its own, behind the drill's back.
-void execBehindTheBack(const QString& path, const char* sql);
+inline void execBehindTheBack(const QString& path, const char* sql) {
+    sqlite3* db = nullptr;
+    sqlite3_open(path.toUtf8().constData(), &db);
+    sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+}
 
 } // namespace drillfixture

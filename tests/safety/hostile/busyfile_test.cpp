@@ -4,110 +4,118 @@
 #include "craftedfile.h"
 
 #include "app/appvalues.h"
-#include "app/documentopener.h"
-#include "app/soundplayer.h"
 #include "data/levelclass.h"
 #include "data/wordstore.h"
 #include "screens/drill/drilllogic.h"
 #include "screens/main/mainscreenlogic.h"
+#include "support/fakeseams.h"
+#include "support/testwords.h"
 
 #include <QFile>
 #include <QTemporaryDir>
-#include <functional>
 #include <gtest/gtest.h>
-#include <memory>
 
 using namespace craftedfile;
+using testwords::word;
 
 namespace {
-
-class SilentSound : public SoundPlayer {
-public:
-    void play(const QString&) override {}
-};
-
-class NoDocuments : public DocumentOpener {
-public:
-    bool open(const QString&) override { return true; }
-};
 
 class BusyFileTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        // Waiting the usual three seconds for a lock that will not go only slows tests.
-        WordStore::setBusyTimeout(20);
-        path_ = dir_.filePath(QStringLiteral("words.vku"));
+        WordStore::setBusyTimeout(20); // waiting seconds for a lock that stays only slows tests
         makeWordFile(path_, {word(1, 1), word(1, 2), word(1, 3), word(2, 1)});
         values_.dataFilePath = path_;
         values_.settingsFolder = dir_.path() + QLatin1Char('/');
-        values_.windowTitle = QStringLiteral("VOKU英単カード　words.vku");
     }
     void TearDown() override { WordStore::setBusyTimeout(3000); }
 
-    qint64 times(int group, int key) const {
-        return integer(path_, QStringLiteral("SELECT times FROM word WHERE \"group\" = %1 AND "
-                                             "key = %2")
-                                  .arg(group)
-                                  .arg(key)
-                                  .toUtf8()
-                                  .constData());
+    // The lock goes while the learner is asked the nth question.
+    void releaseAtQuestion(ExclusiveLock& lock, qsizetype n) {
+        dialogs_.beforeAnswer = [this, &lock, n](const QString&) {
+            if (dialogs_.questions.size() == n)
+                lock.release();
+        };
+    }
+    std::vector<int> times() const {
+        std::vector<int> times;
+        for (const WordRecord& row : testwords::rowsOf(path_))
+            times.push_back(row.times);
+        return times;
     }
 
     QTemporaryDir dir_;
-    QString path_;
+    const QString path_ = dir_.filePath(QStringLiteral("words.vku"));
     AppValues values_;
-    ScriptedDialogs dialogs_;
+    FakeDialogs dialogs_;
 };
 
-class BusyDrillTest : public BusyFileTest {
-protected:
-    void SetUp() override {
-        BusyFileTest::SetUp();
-        values_.levelCounts = {0, 0, 0, 0, 0, 4};
-        store_ = std::make_unique<WordStore>(WordStore::open(path_));
-        drill_ = std::make_unique<DrillLogic>(values_, *store_, dialogs_, sound_);
-        QObject::connect(drill_.get(), &DrillLogic::fatalError, [this] { ++fatal_; });
-        drill_->load();
-        drill_->levelClick(LevelClass::Never);
-    }
-
-    SilentSound sound_;
-    std::unique_ptr<WordStore> store_;
-    std::unique_ptr<DrillLogic> drill_;
-    int fatal_ = 0;
-};
-
-TEST_F(BusyDrillTest, GivingUpLeavesTheCardToBeGradedAgain) {
+TEST_F(BusyFileTest, TheDrillGivesUpAGradeOrStoresItOnceOnTryingAgain) {
+    values_.levelCounts = {0, 0, 0, 0, 0, 4};
+    WordStore store = WordStore::open(path_);
+    FakeSound sound;
+    DrillLogic drill(values_, store, dialogs_, sound);
+    drill.load();
+    drill.levelClick(LevelClass::Never);
     for (const bool ok : {true, false}) {
         SCOPED_TRACE(ok ? "OK" : "NG");
-        dialogs_.questions.clear();
         ExclusiveLock lock(path_);
-        ok ? drill_->okClick(0) : drill_->ngClick(0);
-        ASSERT_EQ(dialogs_.questions.size(), 1);
-        EXPECT_TRUE(dialogs_.questions[0].contains(QStringLiteral("再試行")));
-        EXPECT_EQ(fatal_, 0);
-        EXPECT_FALSE(drill_->hasFailed());
-        EXPECT_TRUE(drill_->view().cards[0].ok.visible);
-        EXPECT_EQ(drill_->values().cards[0].CardGraded, 0);
-        EXPECT_EQ(drill_->view().cards[0].level.text, QStringLiteral("1回目"));
-        EXPECT_FALSE(drill_->explainView().open);
-        lock.release();
-        EXPECT_EQ(times(1, 1), 0);
+        ok ? drill.okClick(0) : drill.ngClick(0);
+        EXPECT_FALSE(drill.hasFailed());
+        EXPECT_EQ(drill.values().cards[0].CardGraded, 0);
+        EXPECT_TRUE(drill.view().cards[0].ok.visible);
     }
-    drill_->okClick(0);
-    EXPECT_EQ(times(1, 1), 1);
-    EXPECT_FALSE(drill_->view().cards[0].ok.visible);
+    ASSERT_EQ(dialogs_.questions.size(), 2);
+    EXPECT_TRUE(dialogs_.questions[0].contains(QStringLiteral("再試行")));
+    EXPECT_EQ(times(), (std::vector<int>{0, 0, 0, 0}));
+
+    ExclusiveLock lock(path_);
+    dialogs_.answers = {true, true};
+    releaseAtQuestion(lock, 4);
+    drill.ngClick(0);
+    EXPECT_EQ(dialogs_.questions.size(), 4);
+    EXPECT_EQ(drill.values().cards[0].CardGraded, 1);
+    EXPECT_EQ(testwords::rowsOf(path_)[0].level, 4);
+    EXPECT_EQ(times(), (std::vector<int>{1, 0, 0, 0}));
 }
 
-TEST_F(BusyDrillTest, TryingAgainStoresTheGradeOnce) {
+TEST_F(BusyFileTest, TheMainScreenGivesUpOrTriesAgain) {
+    FakeOpener opener;
+    MainScreenLogic main(values_, dialogs_, opener, QString());
+    int drills = 0;
+    QObject::connect(&main, &MainScreenLogic::drillRequested, [&drills] { ++drills; });
+    QObject::connect(&main, &MainScreenLogic::exitRequested,
+                     [](int) { ADD_FAILURE() << "the program ended"; });
+    main.load();
+    main.chooseGroups({0});
+    exec(path_, QStringLiteral("UPDATE word SET level = 2, times = 7"));
+    const Snapshot before = snapshot(path_);
+    {
+        ExclusiveLock lock(path_);
+        main.buildPracticeSet();
+        dialogs_.answers = {true, false};
+        main.resetGroups();
+    }
+    ASSERT_EQ(dialogs_.questions.size(), 3);
+    EXPECT_TRUE(dialogs_.questions[0].contains(QStringLiteral("再試行")));
+    EXPECT_EQ(drills, 0);
+    EXPECT_FALSE(main.progressVisible());
+    EXPECT_EQ(snapshot(path_), before);
+
     ExclusiveLock lock(path_);
-    dialogs_.answers = {{true}, {true, [&] { lock.release(); }}};
-    drill_->ngClick(1);
-    EXPECT_EQ(dialogs_.questions.size(), 2);
-    EXPECT_EQ(times(1, 2), 1);
-    EXPECT_EQ(integer(path_, "SELECT level FROM word WHERE key = 2 AND \"group\" = 1"), 4);
-    EXPECT_EQ(drill_->values().cards[1].CardGraded, 1);
-    EXPECT_EQ(fatal_, 0);
+    dialogs_.answers = {true};
+    releaseAtQuestion(lock, 4);
+    main.buildPracticeSet();
+    EXPECT_EQ(drills, 1);
+    EXPECT_EQ(testwords::rowsOf(path_, true).size(), 3u);
+
+    ExclusiveLock again(path_);
+    dialogs_.answers = {true, true};
+    releaseAtQuestion(again, 6);
+    main.resetGroups();
+    EXPECT_EQ(dialogs_.questions.size(), 6);
+    EXPECT_EQ(times(), (std::vector<int>{0, 0, 0, 7}));
+    EXPECT_EQ(testwords::rowsOf(path_, true)[0].times, 7) << "the practice set is not reset";
 }
 
 // Another program's lock while a write spills more than SQLite's page cache holds: the
@@ -115,12 +123,8 @@ TEST_F(BusyDrillTest, TryingAgainStoresTheGradeOnce) {
 struct HeldLock {
     const char* name;
     ExclusiveLock::Kind kind;
-    std::function<void(WordStore&)> write;
+    void (*write)(WordStore&);
 };
-
-void PrintTo(const HeldLock& lock, std::ostream* out) {
-    *out << lock.name;
-}
 
 class HeldLockTest : public BusyFileTest, public ::testing::WithParamInterface<HeldLock> {};
 
@@ -147,32 +151,30 @@ TEST_P(HeldLockTest, WaitsOneTimeoutThenGivesUpCleanly) {
     EXPECT_EQ(snapshot(path_), before);
 }
 
+using L = ExclusiveLock::Kind;
 INSTANTIATE_TEST_SUITE_P(
     Locks, HeldLockTest,
-    ::testing::Values(HeldLock{"ReaderDuringBuild", ExclusiveLock::Kind::Read,
+    ::testing::Values(HeldLock{"ReaderDuringBuild", L::Read,
                                [](WordStore& s) {
                                    s.buildPracticeSet({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11});
                                }},
-                      HeldLock{"ReaderDuringReset", ExclusiveLock::Kind::Read,
+                      HeldLock{"ReaderDuringReset", L::Read,
                                [](WordStore& s) {
                                    s.resetGroups({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12});
                                }},
-                      HeldLock{"ReaderDuringGrade", ExclusiveLock::Kind::Read,
+                      HeldLock{"ReaderDuringGrade", L::Read,
                                [](WordStore& s) { s.writeGrade(1, 1, 2, 3); }},
-                      HeldLock{"WriterDuringBuild", ExclusiveLock::Kind::Write,
+                      HeldLock{"WriterDuringBuild", L::Write,
                                [](WordStore& s) {
                                    s.buildPracticeSet({1, 2});
                                }}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// A reader's queue holds no lock between its reads: another copy of the program can
-// grade meanwhile, and the queue goes on in its order.
+// A reader's queue holds no lock between its reads: another copy of the program can grade
+// meanwhile, and the queue goes on in its order.
 TEST_F(BusyFileTest, AnOpenQueueDoesNotBlockAnotherCopysGrade) {
-    std::vector<WordRecord> words;
-    for (int key = 1; key <= 40; ++key)
-        words.push_back(word(1, key));
     QFile::remove(path_);
-    makeWordFile(path_, words);
+    makeWordFile(path_, testwords::words(1, 40));
     const WordStore reader = WordStore::open(path_);
     RankQueue queue = reader.rankQueue(LevelClass::Never);
     WordStore other = WordStore::open(path_);
@@ -183,70 +185,12 @@ TEST_F(BusyFileTest, AnOpenQueueDoesNotBlockAnotherCopysGrade) {
     EXPECT_FALSE(queue.next().has_value());
 }
 
-// A file left in write-ahead-log mode goes back to the rollback journal when opened.
-TEST_F(BusyFileTest, AFileInWalModeIsPutBackToTheRollbackJournal) {
+TEST_F(BusyFileTest, AFileLeftInWalModeIsPutBackToTheRollbackJournal) {
     exec(path_, QStringLiteral("PRAGMA journal_mode = WAL"));
-    ASSERT_EQ(snapshot(path_).bytes.at(18), 2);
-    WordStore(WordStore::open(path_)).writeGrade(1, 1, 0, 1);
-    EXPECT_EQ(snapshot(path_).bytes.at(18), 1) << "the file format's journal byte";
-    EXPECT_EQ(times(1, 1), 1);
-}
-
-class BusyMainTest : public BusyFileTest {
-protected:
-    void SetUp() override {
-        BusyFileTest::SetUp();
-        main_ = std::make_unique<MainScreenLogic>(values_, dialogs_, documents_, QString());
-        QObject::connect(main_.get(), &MainScreenLogic::drillRequested, [this] { ++drills_; });
-        QObject::connect(main_.get(), &MainScreenLogic::exitRequested,
-                         [this](int status) { exits_.push_back(status); });
-        main_->load();
-        main_->chooseGroups({0});
-        exec(path_, QStringLiteral("UPDATE word SET level = 2, times = 7"));
-    }
-
-    NoDocuments documents_;
-    std::unique_ptr<MainScreenLogic> main_;
-    int drills_ = 0;
-    std::vector<int> exits_;
-};
-
-TEST_F(BusyMainTest, BuildingGivenUpLeavesTheFileAndGoesOn) {
-    const QByteArray before = snapshot(path_).bytes;
-    {
-        ExclusiveLock lock(path_);
-        main_->buildPracticeSet();
-    }
-    ASSERT_EQ(dialogs_.questions.size(), 1);
-    EXPECT_TRUE(dialogs_.questions[0].contains(QStringLiteral("再試行")));
-    EXPECT_EQ(drills_, 0);
-    EXPECT_TRUE(exits_.empty());
-    EXPECT_EQ(snapshot(path_).bytes, before);
-    EXPECT_FALSE(main_->progressVisible());
-
-    ExclusiveLock lock(path_);
-    dialogs_.answers = {{true, [&] { lock.release(); }}};
-    main_->buildPracticeSet();
-    EXPECT_EQ(drills_, 1);
-    EXPECT_EQ(integer(path_, "SELECT count(*) FROM selected WHERE times = 7"), 3);
-}
-
-TEST_F(BusyMainTest, ResetGivenUpLeavesTheFileAndTryingAgainResets) {
-    {
-        ExclusiveLock lock(path_);
-        dialogs_.answers = {{true}, {false}};
-        main_->resetGroups();
-    }
-    EXPECT_EQ(dialogs_.questions.size(), 2);
-    EXPECT_TRUE(exits_.empty());
-    EXPECT_EQ(times(1, 1), 7);
-
-    ExclusiveLock lock(path_);
-    dialogs_.answers = {{true}, {true, [&] { lock.release(); }}};
-    main_->resetGroups();
-    EXPECT_EQ(times(1, 1), 0);
-    EXPECT_EQ(times(2, 1), 7);
-    EXPECT_TRUE(exits_.empty());
+    ASSERT_EQ(snapshot(path_).bytes.at(18), 2) << "the file format's journal byte";
+    WordStore::open(path_).writeGrade(1, 1, 0, 1);
+    EXPECT_EQ(snapshot(path_).bytes.at(18), 1);
+    EXPECT_EQ(times(), (std::vector<int>{1, 0, 0, 0}));
 }
 
 } // namespace

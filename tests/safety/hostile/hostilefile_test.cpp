@@ -1,199 +1,131 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Word files that carry the word file's header values but were made to mislead: other
-// table definitions, values out of range, triggers, a false summary view, huge texts.
+// Files the program must not use, and word files that were changed to mislead it: other
+// table definitions, values out of range, triggers, a false summary view.
 #include "craftedfile.h"
 
 #include "data/levelclass.h"
-#include "data/storeerror.h"
 #include "data/wordstore.h"
+#include "support/testfiles.h"
+#include "support/testwords.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace craftedfile;
+using testwords::word;
 
 namespace {
 
-// Our columns, without STRICT and without the range checks.
-const QString looseTable = QStringLiteral(
-    R"(("group" INTEGER, key INTEGER, level INTEGER, times INTEGER, word TEXT,
-        meaning TEXT, text1 TEXT, text2 TEXT, text3 TEXT, text4 TEXT, text5 TEXT, text6 TEXT,
-        PRIMARY KEY ("group", key)))");
+// Where a refused file comes from: nothing, a plain SQLite file made by the SQL, a word file
+// of ours changed by the SQL with the range checks switched off, or a copy of the fixture
+// the SQL names.
+enum class Base { None, Plain, Ours, Fixture };
 
-QString bothTables(const QString& definition) {
-    return QStringLiteral("CREATE TABLE word %1; CREATE TABLE selected %1;").arg(definition);
-}
-
-class HostileFileTest : public ::testing::Test {
-protected:
-    QString path(const QString& name = QStringLiteral("words.vku")) const {
-        return dir_.filePath(name);
-    }
-
-    // The kind of error open() gives, and that the file was not changed by trying.
-    StoreError::Kind refusal(const QString& file) const {
-        const Snapshot before = snapshot(file);
-        try {
-            WordStore::open(file);
-        } catch (const StoreError& error) {
-            EXPECT_FALSE(error.message().isEmpty());
-            EXPECT_EQ(snapshot(file), before);
-            return error.kind();
-        }
-        ADD_FAILURE() << "opened " << file.toStdString();
-        return StoreError::Kind::Failed;
-    }
-
-    QTemporaryDir dir_;
-};
-
-struct Crafted {
+struct Refused {
     const char* name;
-    QString tables;
-    QString rows;
+    Base base;
+    const char* sql;
     StoreError::Kind kind;
 };
 
-class CraftedDefinitionTest : public HostileFileTest,
-                              public ::testing::WithParamInterface<Crafted> {};
+class RefusedFileTest : public ::testing::TestWithParam<Refused> {
+protected:
+    QTemporaryDir dir_;
+    const QString path_ = dir_.filePath(QStringLiteral("words.vku"));
+};
 
-TEST_P(CraftedDefinitionTest, IsRefusedWithAMessageAndLeftAsItWas) {
-    makeWithTables(path(), GetParam().tables + GetParam().rows);
-    EXPECT_EQ(refusal(path()), GetParam().kind);
+TEST_P(RefusedFileTest, IsRefusedWithAMessageAndLeftAsItWas) {
+    const Refused& c = GetParam();
+    QString file = path_;
+    if (c.base == Base::Fixture)
+        file = testfiles::copyFixture(QString::fromLatin1(c.sql), dir_.path());
+    if (c.base == Base::Plain)
+        exec(file, QString::fromUtf8(c.sql));
+    if (c.base == Base::Ours) {
+        makeWordFile(file, {word(1, 1), word(1, 2)});
+        exec(file, QStringLiteral("PRAGMA ignore_check_constraints = ON;") + c.sql);
+    }
+    const Snapshot before = snapshot(file);
+    try {
+        WordStore::open(file);
+        ADD_FAILURE() << "opened";
+    } catch (const StoreError& error) {
+        EXPECT_EQ(error.kind(), c.kind);
+        EXPECT_FALSE(error.message().isEmpty());
+    }
+    EXPECT_EQ(snapshot(file), before);
 }
 
-const QString selectedOk = QStringLiteral(
-    R"(CREATE TABLE selected ("group" INTEGER NOT NULL CHECK ("group" BETWEEN 1 AND 999),
-       key INTEGER NOT NULL, level INTEGER NOT NULL CHECK (level BETWEEN 0 AND 4),
-       times INTEGER NOT NULL CHECK (times BETWEEN 0 AND 999), word TEXT NOT NULL,
-       meaning TEXT, text1 TEXT, text2 TEXT, text3 TEXT, text4 TEXT, text5 TEXT, text6 TEXT,
-       PRIMARY KEY ("group", key)) STRICT;)");
-
+using K = StoreError::Kind;
 INSTANTIATE_TEST_SUITE_P(
-    Files, CraftedDefinitionTest,
+    Files, RefusedFileTest,
     ::testing::Values(
-        Crafted{"WrongTypes", bothTables(looseTable),
-                QStringLiteral("INSERT INTO word VALUES ('one', 'x', 'high', 2.5, X'00', "
-                               "1, 2, 3, 4, 5, 6, 7);"),
-                StoreError::Kind::Damaged},
-        Crafted{"NullWord", bothTables(looseTable),
-                QStringLiteral("INSERT INTO word (\"group\", key, level, times) "
-                               "VALUES (1, 1, 0, 0);"),
-                StoreError::Kind::Damaged},
-        Crafted{"GroupsAndLevelsOutOfRange", bothTables(looseTable),
-                QStringLiteral("INSERT INTO word VALUES (0, 1, 9, 1, 'a', 'b', '', '', '', '', "
-                               "'', ''), (5000, 1, -1, 5000, 'c', 'd', '', '', '', '', '', '');"),
-                StoreError::Kind::Damaged},
-        Crafted{"MissingColumn",
-                QStringLiteral("CREATE TABLE word (\"group\" INTEGER, key INTEGER, level "
-                               "INTEGER, times INTEGER, word TEXT, meaning TEXT);") +
-                    selectedOk,
-                {},
-                StoreError::Kind::MissingTable},
-        Crafted{"WordIsAView",
-                selectedOk + QStringLiteral("CREATE VIEW word AS SELECT * FROM selected;"),
-                {},
-                StoreError::Kind::Damaged},
-        Crafted{
-            "LooserChecks",
-            QString(selectedOk)
-                    .replace(QStringLiteral("BETWEEN 0 AND 4"), QStringLiteral("BETWEEN 0 AND 9")) +
-                QString(selectedOk)
-                    .replace(QStringLiteral("TABLE selected"), QStringLiteral("TABLE word")),
-            {},
-            StoreError::Kind::Damaged}),
+        Refused{"Missing", Base::None, "", K::Missing},
+        Refused{"Empty", Base::Plain, "", K::NotWordFile},
+        Refused{"AnotherProgramsDatabase", Base::Plain, "CREATE TABLE t (x)", K::NotWordFile},
+        Refused{"Access2000", Base::Fixture, "jet/small-2000.vku", K::Legacy},
+        Refused{"Access2007", Base::Fixture, "jet/ace-2007.vku", K::Legacy},
+        Refused{"NotADatabase", Base::Fixture, "jet/not-a-database.vku", K::NotWordFile},
+        Refused{"NewerVersion", Base::Ours, "PRAGMA user_version = 2", K::NotWordFile},
+        Refused{"NoPracticeSetTable", Base::Ours, "DROP TABLE selected", K::MissingTable},
+        Refused{"MissingColumn", Base::Ours, "ALTER TABLE word DROP text6", K::MissingTable},
+        Refused{"WordIsAView", Base::Ours,
+                "DROP TABLE word; CREATE VIEW word AS SELECT * FROM selected", K::Damaged},
+        Refused{"LooserChecks", Base::Ours,
+                "PRAGMA writable_schema = ON; UPDATE sqlite_schema SET sql = "
+                "replace(sql, 'AND 4', 'AND 9') WHERE name = 'word'",
+                K::Damaged},
+        Refused{"UntypedColumnsWithWrongValues", Base::Ours,
+                R"(DROP TABLE word; CREATE TABLE word ("group", key, level, times, word, meaning,
+                   text1, text2, text3, text4, text5, text6, PRIMARY KEY ("group", key));
+                   INSERT INTO word VALUES ('one', 'x', 'high', 2.5, X'00', 1, 2, 3, 4, 5, 6, 7),
+                   (1, 1, 0, 0, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL))",
+                K::Damaged},
+        Refused{"LevelAbove4", Base::Ours, "UPDATE word SET level = 9, times = 1 WHERE key = 1",
+                K::Invalid},
+        Refused{"Group0", Base::Ours, R"(UPDATE word SET "group" = 0 WHERE key = 1)", K::Invalid},
+        Refused{"Group1000", Base::Ours, R"(UPDATE word SET "group" = 1000 WHERE key = 2)",
+                K::Invalid},
+        Refused{"NegativeTimes", Base::Ours, "UPDATE word SET times = -1 WHERE key = 2",
+                K::Invalid},
+        Refused{"KeyAbove32Bits", Base::Ours, "UPDATE word SET key = 2147483648 WHERE key = 1",
+                K::Invalid},
+        Refused{"KeyBelow32Bits", Base::Ours, "UPDATE word SET key = -2147483649 WHERE key = 2",
+                K::Invalid}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// STRICT tables with our very definitions, whose checks were switched off while the
-// rows went in.
-class OutOfRangeValueTest : public HostileFileTest,
-                            public ::testing::WithParamInterface<const char*> {};
-
-TEST_P(OutOfRangeValueTest, IsRefusedAsInvalid) {
-    makeWordFile(path(), {word(1, 1), word(1, 2)});
-    exec(path(), QStringLiteral("PRAGMA ignore_check_constraints = ON; ") +
-                     QString::fromLatin1(GetParam()));
-    EXPECT_EQ(refusal(path()), StoreError::Kind::Invalid);
-}
-
-INSTANTIATE_TEST_SUITE_P(Values, OutOfRangeValueTest,
-                         ::testing::Values("UPDATE word SET level = 9, times = 1 WHERE key = 1",
-                                           "UPDATE word SET \"group\" = 0 WHERE key = 1",
-                                           "UPDATE word SET \"group\" = 5000 WHERE key = 2",
-                                           "UPDATE word SET times = -1 WHERE key = 2",
-                                           "UPDATE word SET key = 4294967297 WHERE key = 1",
-                                           "UPDATE word SET key = -2147483649 WHERE key = 2"));
-
-// A file of ours with things added by another program: a trigger that would undo every
-// grade, an extra table, and a summary view that lies.
-void addMischief(const QString& file) {
-    exec(file, QStringLiteral(R"(
-        CREATE TABLE log (what TEXT);
-        CREATE TRIGGER spoil AFTER UPDATE ON word BEGIN
-            INSERT INTO log VALUES ('fired'); UPDATE word SET level = 0, times = 0;
-        END;
-        CREATE TRIGGER spoil_set AFTER INSERT ON selected BEGIN
-            INSERT INTO log VALUES ('fired');
-        END;
+// Another program added triggers that would undo every grade and a summary view that lies.
+TEST(HostileFileTest, ItsTriggersDoNotFireItsViewIsNotBelievedAndReadingWritesNothing) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("words.vku"));
+    makeWordFile(path, {word(1, 1), word(1, 2, 3, 5), word(2, 1)});
+    exec(path, QStringLiteral(R"(
+        CREATE TRIGGER spoil AFTER UPDATE ON word BEGIN UPDATE word SET level = 0, times = 0; END;
+        CREATE TRIGGER spoil_set AFTER INSERT ON selected BEGIN UPDATE word SET times = 9; END;
         DROP VIEW syukei;
-        CREATE VIEW syukei AS SELECT 'garbage' AS "グループ", 42 AS "レベル", 'x' AS "個数";
-    )"));
-}
-
-TEST_F(HostileFileTest, TriggersInTheFileDoNotFireAndTheViewIsNotBelieved) {
-    makeWordFile(path(), {word(1, 1), word(1, 2, 3, 5), word(2, 1)});
-    addMischief(path());
-    {
-        WordStore store = WordStore::open(path());
-        ASSERT_TRUE(store.writeGrade(1, 1, 0, 1));
-        store.buildPracticeSet({1, 2});
-        store.resetGroups({2});
-        const std::vector<GroupSummary> groups = store.groupSummaries();
-        ASSERT_EQ(groups.size(), 2u);
-        EXPECT_EQ(groups[0].group, 1);
-        EXPECT_EQ(groups[0].counts[0], 1);
-        EXPECT_EQ(groups[0].counts[3], 1);
-        EXPECT_EQ(groups[1].group, 2);
-        EXPECT_EQ(groups[1].counts[LevelClass::Never], 1);
-    }
-    EXPECT_EQ(integer(path(), "SELECT count(*) FROM log"), 0);
-    EXPECT_EQ(integer(path(), "SELECT times FROM word WHERE \"group\" = 1 AND key = 1"), 1)
-        << "a trigger put the grade back";
-}
-
-TEST_F(HostileFileTest, ReadingWritesNothingToTheFile) {
-    std::vector<WordRecord> words;
-    for (int key = 1; key <= 30; ++key)
-        words.push_back(word(1 + key % 3, key, key % 5, key % 4));
-    makeWordFile(path(), words);
-    addMischief(path());
-    const Snapshot before = snapshot(path());
-
-    const WordStore store = WordStore::open(path());
-    EXPECT_EQ(store.groupSummaries().size(), 3u);
-    EXPECT_EQ(store.wordList().size(), words.size());
+        CREATE VIEW syukei AS SELECT 'garbage' AS "グループ", 42 AS "レベル", 'x' AS "個数";)"));
+    const Snapshot before = snapshot(path);
+    WordStore store = WordStore::open(path);
     size_t queued = 0;
-    for (int rank = 0; rank < LevelClass::Count; ++rank) {
-        RankQueue queue = store.rankQueue(rank);
-        while (queue.next())
+    for (int rank = 0; rank < LevelClass::Count; ++rank)
+        for (RankQueue queue = store.rankQueue(rank); queue.next();)
             ++queued;
-    }
-    EXPECT_EQ(queued, words.size());
-    store.forEachWordOfGroups({1, 2, 3}, [](const WordRecord&) {});
-    EXPECT_EQ(snapshot(path()), before);
-}
+    EXPECT_EQ(queued, 3u);
+    EXPECT_EQ(store.wordList().size(), 3u);
+    store.forEachWordOfGroups({1, 2}, [](const WordRecord&) {});
+    EXPECT_EQ(snapshot(path), before) << "reading wrote to the file";
 
-TEST_F(HostileFileTest, HugeTextsAreReadWhole) {
-    WordRecord big = word(7, 1);
-    big.meaning = QString(10 * 1024 * 1024, QLatin1Char('m'));
-    big.text6 = QString(1024 * 1024, QChar(0x3042));
-    makeWordFile(path(), {big, word(7, 2)});
-    const WordStore store = WordStore::open(path());
-    RankQueue queue = store.rankQueue(LevelClass::Never);
-    const std::optional<WordRecord> first = queue.next();
-    ASSERT_TRUE(first.has_value());
-    EXPECT_EQ(*first, big);
-    EXPECT_EQ(store.wordList().at(0).meaning->size(), big.meaning->size());
+    ASSERT_TRUE(store.writeGrade(1, 1, 0, 1));
+    store.buildPracticeSet({1, 2});
+    store.resetGroups({2});
+    std::vector<std::pair<int, std::array<qint64, 6>>> summary;
+    for (const GroupSummary& group : store.groupSummaries())
+        summary.emplace_back(group.group, group.counts);
+    EXPECT_EQ(summary, (decltype(summary){{1, {1, 0, 0, 1, 0, 0}}, {2, {0, 0, 0, 0, 0, 1}}}));
+    std::vector<int> times;
+    for (const WordRecord& row : testwords::rowsOf(path))
+        times.push_back(row.times);
+    EXPECT_EQ(times, (std::vector<int>{1, 5, 0})) << "a trigger fired";
 }
 
 } // namespace

@@ -4,7 +4,6 @@
 #include "craftedfile.h"
 
 #include "app/appvalues.h"
-#include "data/levelclass.h"
 #include "data/wordstore.h"
 #include "screens/drill/drilllogic.h"
 #include "screens/main/mainscreenlogic.h"
@@ -14,6 +13,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <numeric>
 
 using namespace craftedfile;
 using testwords::word;
@@ -23,18 +23,19 @@ namespace {
 class BusyFileTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        WordStore::setBusyTimeout(20); // waiting seconds for a lock that stays only slows tests
+        WordStore::setBusyTimeout(20);
         makeWordFile(path_, {word(1, 1), word(1, 2), word(1, 3), word(2, 1)});
         values_.dataFilePath = path_;
         values_.settingsFolder = dir_.path() + QLatin1Char('/');
     }
     void TearDown() override { WordStore::setBusyTimeout(3000); }
 
-    // The lock goes while the learner is asked the nth question.
-    void releaseAtQuestion(ExclusiveLock& lock, qsizetype n) {
-        dialogs_.beforeAnswer = [this, &lock, n](const QString&) {
+    // The learner answers yes, and the lock goes while the nth question is asked.
+    void retryUntilQuestion(Connection& held, qsizetype n) {
+        dialogs_.answers.assign(8, true);
+        dialogs_.beforeAnswer = [this, &held, n](const QString&) {
             if (dialogs_.questions.size() == n)
-                lock.release();
+                held.reset();
         };
     }
     std::vector<int> times() const {
@@ -59,7 +60,7 @@ TEST_F(BusyFileTest, TheDrillGivesUpAGradeOrStoresItOnceOnTryingAgain) {
     drill.levelClick(LevelClass::Never);
     for (const bool ok : {true, false}) {
         SCOPED_TRACE(ok ? "OK" : "NG");
-        ExclusiveLock lock(path_);
+        const Connection held = lock(path_);
         ok ? drill.okClick(0) : drill.ngClick(0);
         EXPECT_FALSE(drill.hasFailed());
         EXPECT_EQ(drill.values().cards[0].CardGraded, 0);
@@ -69,11 +70,9 @@ TEST_F(BusyFileTest, TheDrillGivesUpAGradeOrStoresItOnceOnTryingAgain) {
     EXPECT_TRUE(dialogs_.questions[0].contains(QStringLiteral("再試行")));
     EXPECT_EQ(times(), (std::vector<int>{0, 0, 0, 0}));
 
-    ExclusiveLock lock(path_);
-    dialogs_.answers = {true, true};
-    releaseAtQuestion(lock, 4);
+    Connection held = lock(path_);
+    retryUntilQuestion(held, 4);
     drill.ngClick(0);
-    EXPECT_EQ(dialogs_.questions.size(), 4);
     EXPECT_EQ(drill.values().cards[0].CardGraded, 1);
     EXPECT_EQ(testwords::rowsOf(path_)[0].level, 4);
     EXPECT_EQ(times(), (std::vector<int>{1, 0, 0, 0}));
@@ -84,14 +83,12 @@ TEST_F(BusyFileTest, TheMainScreenGivesUpOrTriesAgain) {
     MainScreenLogic main(values_, dialogs_, opener, QString());
     int drills = 0;
     QObject::connect(&main, &MainScreenLogic::drillRequested, [&drills] { ++drills; });
-    QObject::connect(&main, &MainScreenLogic::exitRequested,
-                     [](int) { ADD_FAILURE() << "the program ended"; });
     main.load();
     main.chooseGroups({0});
     exec(path_, QStringLiteral("UPDATE word SET level = 2, times = 7"));
     const Snapshot before = snapshot(path_);
     {
-        ExclusiveLock lock(path_);
+        const Connection held = lock(path_);
         main.buildPracticeSet();
         dialogs_.answers = {true, false};
         main.resetGroups();
@@ -102,73 +99,70 @@ TEST_F(BusyFileTest, TheMainScreenGivesUpOrTriesAgain) {
     EXPECT_FALSE(main.progressVisible());
     EXPECT_EQ(snapshot(path_), before);
 
-    ExclusiveLock lock(path_);
-    dialogs_.answers = {true};
-    releaseAtQuestion(lock, 4);
+    Connection held = lock(path_);
+    retryUntilQuestion(held, 4);
     main.buildPracticeSet();
     EXPECT_EQ(drills, 1);
-    EXPECT_EQ(testwords::rowsOf(path_, true).size(), 3u);
-
-    ExclusiveLock again(path_);
-    dialogs_.answers = {true, true};
-    releaseAtQuestion(again, 6);
+    held = lock(path_);
+    retryUntilQuestion(held, 6);
     main.resetGroups();
     EXPECT_EQ(dialogs_.questions.size(), 6);
+    EXPECT_TRUE(dialogs_.messages.isEmpty()) << dialogs_.messages.join('\n').toStdString();
     EXPECT_EQ(times(), (std::vector<int>{0, 0, 0, 7}));
+    EXPECT_EQ(testwords::rowsOf(path_, true).size(), 3u);
     EXPECT_EQ(testwords::rowsOf(path_, true)[0].times, 7) << "the practice set is not reset";
 }
 
 // Another program's lock while a write spills more than SQLite's page cache holds: the
 // write waits one busy timeout in all, not one per spill, and leaves the file as it was.
+enum class Write { Build, Reset, Grade };
 struct HeldLock {
     const char* name;
-    ExclusiveLock::Kind kind;
-    void (*write)(WordStore&);
+    bool reader;
+    Write write;
+    int groups; // groups 1 to this one are written
 };
 
 class HeldLockTest : public BusyFileTest, public ::testing::WithParamInterface<HeldLock> {};
 
 TEST_P(HeldLockTest, WaitsOneTimeoutThenGivesUpCleanly) {
-    std::vector<WordRecord> words;
-    for (int i = 0; i < 3000; ++i) {
-        words.push_back(word(1 + i % 30, 1 + i / 30, 1, 2));
-        words.back().meaning = QString(2000, QLatin1Char('m'));
+    std::vector<WordRecord> words = testwords::words(1, 3000, 1, 2);
+    for (WordRecord& row : words) {
+        row.group = 1 + row.key % 30;
+        row.meaning = QString(2000, QLatin1Char('m'));
     }
     QFile::remove(path_);
     makeWordFile(path_, words);
     const Snapshot before = snapshot(path_);
-    CountedWaits waits;
+    const qint64 waited = waitedMilliseconds();
     WordStore store = WordStore::open(path_);
-    ExclusiveLock lock(path_, GetParam().kind);
+    Connection held = lock(path_, GetParam().reader);
     try {
-        GetParam().write(store);
+        std::vector<int> groups(GetParam().groups);
+        std::iota(groups.begin(), groups.end(), 1);
+        if (GetParam().write == Write::Build)
+            store.buildPracticeSet(groups);
+        else if (GetParam().write == Write::Reset)
+            store.resetGroups(groups);
+        else
+            store.writeGrade(1, 30, 2, 3);
         ADD_FAILURE() << "wrote past another program's lock";
     } catch (const StoreError& error) {
         EXPECT_EQ(error.kind(), StoreError::Kind::Busy);
     }
-    EXPECT_LE(CountedWaits::milliseconds(), 20);
-    lock.release();
+    EXPECT_LE(waitedMilliseconds() - waited, 20);
+    held.reset();
     EXPECT_EQ(snapshot(path_), before);
 }
 
-using L = ExclusiveLock::Kind;
-INSTANTIATE_TEST_SUITE_P(
-    Locks, HeldLockTest,
-    ::testing::Values(HeldLock{"ReaderDuringBuild", L::Read,
-                               [](WordStore& s) {
-                                   s.buildPracticeSet({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11});
-                               }},
-                      HeldLock{"ReaderDuringReset", L::Read,
-                               [](WordStore& s) {
-                                   s.resetGroups({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12});
-                               }},
-                      HeldLock{"ReaderDuringGrade", L::Read,
-                               [](WordStore& s) { s.writeGrade(1, 1, 2, 3); }},
-                      HeldLock{"WriterDuringBuild", L::Write,
-                               [](WordStore& s) {
-                                   s.buildPracticeSet({1, 2});
-                               }}),
-    [](const auto& info) { return std::string(info.param.name); });
+const HeldLock heldLocks[] = {
+    {"ReaderDuringBuild", true, Write::Build, 11},
+    {"ReaderDuringReset", true, Write::Reset, 12},
+    {"ReaderDuringGrade", true, Write::Grade, 1},
+    {"WriterDuringBuild", false, Write::Build, 2},
+};
+INSTANTIATE_TEST_SUITE_P(Locks, HeldLockTest, ::testing::ValuesIn(heldLocks),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // A reader's queue holds no lock between its reads: another copy of the program can grade
 // meanwhile, and the queue goes on in its order.

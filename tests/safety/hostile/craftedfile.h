@@ -5,16 +5,26 @@
 
 #include <QDateTime>
 #include <QStringList>
+#include <memory>
+#include <sqlite3.h>
 #include <vector>
-
-struct sqlite3;
 
 // Word files changed with plain SQLite, as another program could, and such a program's
 // locks on them.
 namespace craftedfile {
 
+using Connection = std::unique_ptr<sqlite3, decltype(&sqlite3_close)>;
+
 // Runs SQL on the file through a connection of its own; throws on failure.
 void exec(const QString& path, const QString& sql);
+
+// Another program's lock until the connection closes: a writer's (BEGIN EXCLUSIVE) or
+// that of a reader in the middle of a transaction.
+Connection lock(const QString& path, bool reader = false);
+
+// How long, in all, SQLite has been asked to wait for locks. Its waits return at once in
+// these tests, so a test sees how long a wait would be without waiting.
+qint64 waitedMilliseconds();
 
 // A proper word file holding the words, all of them in the practice set.
 void makeWordFile(const QString& path, const std::vector<WordRecord>& words);
@@ -28,31 +38,5 @@ struct Snapshot {
     bool operator==(const Snapshot&) const = default;
 };
 Snapshot snapshot(const QString& path);
-
-// Another program's lock until release(): a writer's (BEGIN EXCLUSIVE) or that of a
-// reader in the middle of a transaction.
-class ExclusiveLock {
-public:
-    enum class Kind { Write, Read };
-    explicit ExclusiveLock(const QString& path, Kind kind = Kind::Write);
-    ~ExclusiveLock() { release(); }
-    ExclusiveLock(const ExclusiveLock&) = delete;
-    ExclusiveLock& operator=(const ExclusiveLock&) = delete;
-    void release();
-
-private:
-    sqlite3* db_ = nullptr;
-};
-
-// While it lives, SQLite's waits for a lock (on connections opened meanwhile) return at
-// once and add up the time they asked for, so a test sees how long a wait would be.
-class CountedWaits {
-public:
-    CountedWaits();
-    ~CountedWaits();
-    CountedWaits(const CountedWaits&) = delete;
-    CountedWaits& operator=(const CountedWaits&) = delete;
-    static qint64 milliseconds();
-};
 
 } // namespace craftedfile

@@ -16,8 +16,9 @@ using testwords::word;
 namespace {
 
 // Where a refused file comes from: nothing, a plain SQLite file made by the SQL, a word file
-// of ours changed by the SQL with the range checks switched off, or the fixture it names.
-enum Base { None, Plain, Ours, Fixture };
+// of ours changed by the SQL with the range checks switched off, the fixture it names, or a
+// word file of ours with bytes overwritten past its first page.
+enum Base { None, Plain, Ours, Fixture, Scrambled };
 using K = StoreError::Kind;
 
 struct Refused {
@@ -34,6 +35,7 @@ const Refused refused[] = {
     {"Access2000", Fixture, "jet/small-2000.vku", K::Legacy},
     {"Access2007", Fixture, "jet/ace-2007.vku", K::Legacy},
     {"NotADatabase", Fixture, "jet/not-a-database.vku", K::NotWordFile},
+    {"Scrambled", Scrambled, "", K::Damaged},
     {"NewerVersion", Ours, "PRAGMA user_version = 2", K::NotWordFile},
     {"NoPracticeSetTable", Ours, "DROP TABLE selected", K::MissingTable},
     {"MissingColumn", Ours, "ALTER TABLE word DROP text6", K::MissingTable},
@@ -68,13 +70,20 @@ TEST_P(RefusedFileTest, IsRefusedWithAMessageAndLeftAsItWas) {
         makeWordFile(file, {word(1, 1), word(1, 2)});
     if (c.base == Plain || c.base == Ours)
         exec(file, QStringLiteral("PRAGMA ignore_check_constraints = ON;") + c.sql);
+    if (c.base == Scrambled) {
+        QByteArray bytes =
+            testfiles::readAll(testwords::makeWordFile(file, testwords::words(1, 2000)));
+        for (qsizetype i = 4096; i < bytes.size(); i += 7)
+            bytes[i] = static_cast<char>(bytes[i] ^ 0x5a);
+        testfiles::writeAll(file, bytes);
+    }
     const Snapshot before = snapshot(file);
     try {
         WordStore::open(file);
         ADD_FAILURE() << "opened";
     } catch (const StoreError& error) {
         EXPECT_EQ(error.kind(), c.kind);
-        EXPECT_FALSE(error.message().isEmpty());
+        EXPECT_TRUE(error.message().contains(file));
     }
     EXPECT_EQ(snapshot(file), before);
 }

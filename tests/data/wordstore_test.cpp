@@ -3,12 +3,10 @@
 #include "support/testfiles.h"
 #include "support/testwords.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <tuple>
-#include <unistd.h>
 
 using testwords::rowsOf;
 using testwords::word;
@@ -117,18 +115,6 @@ TEST_F(WordStoreTest, FailedInsertLeavesTheTableAsItWas) {
         }
         EXPECT_EQ(rowsOf(path_).size(), 1u);
     }
-}
-
-TEST_F(WordStoreTest, ReadOnlyFileReadsButRefusesWrites) {
-    if (geteuid() == 0)
-        GTEST_SKIP() << "file permissions do not bind root";
-    testwords::makeWordFile(path_, {word(1, 1)});
-    QFile::setPermissions(path_, QFile::ReadOwner);
-    WordStore store = WordStore::open(path_);
-    EXPECT_TRUE(store.isReadOnly());
-    EXPECT_EQ(store.groupSummaries().size(), 1u);
-    EXPECT_THROW(store.writeGrade(1, 1, 0, 1), StoreError);
-    EXPECT_THROW(store.buildPracticeSet({1}), StoreError);
 }
 
 } // namespace

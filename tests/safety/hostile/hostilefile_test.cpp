@@ -45,10 +45,8 @@ const Refused refused[] = {
      "PRAGMA writable_schema = ON; UPDATE sqlite_schema SET sql = replace(sql, 'AND 4', 'AND 9')",
      K::Damaged},
     {"UntypedColumnsWithWrongValues", Ours,
-     R"(DROP TABLE word; CREATE TABLE word ("group", key, level, times, word, meaning, text1,
-        text2, text3, text4, text5, text6, PRIMARY KEY ("group", key));
-        INSERT INTO word VALUES ('one', 'x', 'high', 2.5, X'00', 1, 2, 3, 4, 5, 6, 7),
-                                (1, 1, 0, 0, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL))",
+     "DROP TABLE word; CREATE TABLE word AS SELECT * FROM selected; "
+     "INSERT INTO word VALUES ('one', 'x', 'high', 2.5, NULL, 1, 2, 3, 4, 5, 6, 7)",
      K::Damaged},
     {"LevelAbove4", Ours, "UPDATE word SET level = 9, times = 1 WHERE key = 1", K::Invalid},
     {"Group0", Ours, R"(UPDATE word SET "group" = 0 WHERE key = 1)", K::Invalid},
@@ -103,11 +101,8 @@ TEST(HostileFileTest, ItsTriggersDoNotFireItsViewIsNotBelievedAndReadingWritesNo
         CREATE VIEW syukei AS SELECT 'garbage' AS "グループ", 42 AS "レベル", 'x' AS "個数";)"));
     const Snapshot before = snapshot(path);
     WordStore store = WordStore::open(path);
-    size_t queued = 0;
-    for (int rank = 0; rank < LevelClass::Count; ++rank)
-        for (RankQueue queue = store.rankQueue(rank); queue.next();)
-            ++queued;
-    EXPECT_EQ(queued, 3u);
+    RankQueue queue = store.rankQueue(LevelClass::Never);
+    EXPECT_EQ(queue.next(), word(1, 1));
     store.forEachWordOfGroups({1, 2}, [](const WordRecord&) {});
     EXPECT_EQ(store.wordList().size(), 3u);
     EXPECT_EQ(snapshot(path), before) << "reading wrote to the file";

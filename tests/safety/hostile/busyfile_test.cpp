@@ -8,13 +8,12 @@
 #include "screens/drill/drilllogic.h"
 #include "screens/main/mainscreenlogic.h"
 #include "support/fakeseams.h"
-#include "support/testwords.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace craftedfile;
+using testwords::makeWordFile;
 using testwords::word;
 
 namespace {
@@ -46,6 +45,7 @@ protected:
 TEST_F(BusyFileTest, TheDrillGivesUpAGradeOrStoresItOnceOnTryingAgain) {
     values_.levelCounts = {0, 0, 0, 0, 0, 4};
     WordStore store = WordStore::open(path_);
+    store.buildPracticeSet({1, 2});
     FakeSound sound;
     DrillLogic drill(values_, store, dialogs_, sound);
     drill.load();
@@ -56,10 +56,8 @@ TEST_F(BusyFileTest, TheDrillGivesUpAGradeOrStoresItOnceOnTryingAgain) {
         ok ? drill.okClick(0) : drill.ngClick(0);
         EXPECT_FALSE(drill.hasFailed());
         EXPECT_EQ(drill.values().cards[0].CardGraded, 0);
-        EXPECT_TRUE(drill.view().cards[0].ok.visible);
     }
-    ASSERT_EQ(dialogs_.questions.size(), 2);
-    EXPECT_TRUE(dialogs_.questions[0].contains(QStringLiteral("再試行")));
+    EXPECT_EQ(dialogs_.questions.size(), 2);
     EXPECT_EQ(testwords::rowsOf(path_), words_);
 
     Connection held = lock(path_);
@@ -98,12 +96,11 @@ TEST_F(BusyFileTest, TheMainScreenGivesUpOrTriesAgain) {
     held = lock(path_);
     retryUntilQuestion(held, 6);
     main.resetGroups();
-    EXPECT_EQ(dialogs_.questions.size(), 6);
     EXPECT_TRUE(dialogs_.messages.isEmpty()) << dialogs_.messages.join('\n').toStdString();
-    EXPECT_EQ(testwords::rowsOf(path_)[2], word(1, 3));
-    EXPECT_EQ(testwords::rowsOf(path_)[3], word(2, 1, 2, 7));
-    EXPECT_EQ(testwords::rowsOf(path_, true).size(), 3u);
-    EXPECT_EQ(testwords::rowsOf(path_, true)[0].times, 7) << "the practice set is not reset";
+    EXPECT_EQ(testwords::rowsOf(path_),
+              (std::vector{word(1, 1), word(1, 2), word(1, 3), word(2, 1, 2, 7)}));
+    EXPECT_EQ(testwords::rowsOf(path_, true),
+              (std::vector{word(1, 1, 2, 7), word(1, 2, 2, 7), word(1, 3, 2, 7)}));
 }
 
 // Another program reads in a transaction while a write spills more than SQLite's page cache
@@ -122,7 +119,8 @@ TEST_F(BusyFileTest, AWriteWaitsOneTimeoutForAReaderThenGivesUpCleanly) {
     const std::vector<int> groups{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
     for (const bool build : {true, false}) {
         SCOPED_TRACE(build ? "build" : "reset");
-        const qint64 waited = waitedMilliseconds();
+        ASSERT_TRUE(countingWaits);
+        const qint64 waited = waitedMicroseconds;
         const Connection held = lock(path_, true);
         try {
             build ? (void)store.buildPracticeSet(groups) : store.resetGroups(groups);
@@ -130,7 +128,7 @@ TEST_F(BusyFileTest, AWriteWaitsOneTimeoutForAReaderThenGivesUpCleanly) {
         } catch (const StoreError& error) {
             EXPECT_EQ(error.kind(), StoreError::Kind::Busy);
         }
-        EXPECT_LE(waitedMilliseconds() - waited, 3000);
+        EXPECT_LE(waitedMicroseconds - waited, 3'000'000);
     }
     EXPECT_EQ(snapshot(path_), before);
 }
@@ -139,8 +137,8 @@ TEST_F(BusyFileTest, AWriteWaitsOneTimeoutForAReaderThenGivesUpCleanly) {
 // meanwhile, and the queue goes on in its order.
 TEST_F(BusyFileTest, AnOpenQueueDoesNotBlockAnotherCopysGrade) {
     QFile::remove(path_);
-    makeWordFile(path_, testwords::words(1, 40));
-    const WordStore reader = WordStore::open(path_);
+    WordStore reader = WordStore::open(makeWordFile(path_, testwords::words(1, 40)));
+    reader.buildPracticeSet({1});
     RankQueue queue = reader.rankQueue(LevelClass::Never);
     WordStore other = WordStore::open(path_);
     for (int key = 1; key <= 40; ++key) {

@@ -4,13 +4,12 @@
 #include "craftedfile.h"
 
 #include "data/wordstore.h"
-#include "support/testfiles.h"
-#include "support/testwords.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace craftedfile;
+using testwords::makeWordFile;
 using testwords::word;
 
 namespace {
@@ -69,8 +68,7 @@ TEST_P(RefusedFileTest, IsRefusedWithAMessageAndLeftAsItWas) {
     if (c.base == Plain || c.base == Ours)
         exec(file, QStringLiteral("PRAGMA ignore_check_constraints = ON;") + c.sql);
     if (c.base == Scrambled) {
-        QByteArray bytes =
-            testfiles::readAll(testwords::makeWordFile(file, testwords::words(1, 2000)));
+        QByteArray bytes = testfiles::readAll(makeWordFile(file, testwords::words(1, 2000)));
         for (qsizetype i = 4096; i < bytes.size(); i += 7)
             bytes[i] = static_cast<char>(bytes[i] ^ 0x5a);
         testfiles::writeAll(file, bytes);
@@ -93,7 +91,8 @@ INSTANTIATE_TEST_SUITE_P(Files, RefusedFileTest, ::testing::ValuesIn(refused),
 TEST(HostileFileTest, ItsTriggersDoNotFireItsViewIsNotBelievedAndReadingWritesNothing) {
     const QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("words.vku"));
-    makeWordFile(path, {word(1, 1), word(1, 2, 3, 5), word(2, 1)});
+    WordStore::open(makeWordFile(path, {word(1, 1), word(1, 2, 3, 5), word(2, 1)}))
+        .buildPracticeSet({1, 2});
     exec(path, QStringLiteral(R"(
         CREATE TRIGGER spoil AFTER UPDATE ON word BEGIN UPDATE word SET level = 0, times = 0; END;
         CREATE TRIGGER spoil_set AFTER INSERT ON selected BEGIN UPDATE word SET times = 9; END;
@@ -114,8 +113,8 @@ TEST(HostileFileTest, ItsTriggersDoNotFireItsViewIsNotBelievedAndReadingWritesNo
     for (const GroupSummary& group : store.groupSummaries())
         summary.emplace_back(group.group, group.counts);
     EXPECT_EQ(summary, (decltype(summary){{1, {1, 0, 0, 1, 0, 0}}, {2, {0, 0, 0, 0, 0, 1}}}));
-    const std::vector<WordRecord> rows = testwords::rowsOf(path);
-    EXPECT_EQ(std::vector({rows[0].times, rows[1].times, rows[2].times}), std::vector({1, 5, 0}))
+    EXPECT_EQ(testwords::rowsOf(path),
+              (std::vector{word(1, 1, 0, 1), word(1, 2, 3, 5), word(2, 1)}))
         << "a trigger fired";
 }
 

@@ -1,89 +1,64 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/userdialogs.h"
-#include "data/wordrecord.h"
+#include "support/testfiles.h"
 #include "support/testwords.h"
 
-#include <QDateTime>
-#include <QStringList>
-#include <deque>
-#include <functional>
-#include <vector>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <memory>
+#include <sqlite3.h>
+#include <stdexcept>
 
-struct sqlite3;
-
-// Word files made or changed with plain SQLite, as another program could, and a way to
-// hold one locked while the program works on it.
+// Word files changed with plain SQLite, as another program could, and such a program's
+// locks on them.
 namespace craftedfile {
 
-// Runs SQL on the file through a connection of its own; throws on failure.
-void exec(const QString& path, const QString& sql);
+using Connection = std::unique_ptr<sqlite3, decltype(&sqlite3_close)>;
 
-// The first column of the first row of a query, read through a connection of its own.
-qint64 integer(const QString& path, const char* sql);
+// Runs SQL on the file through a connection of its own, which it returns; throws on failure.
+inline Connection exec(const QString& path, const QString& sql) {
+    sqlite3* db = nullptr;
+    sqlite3_open(QFile::encodeName(path).constData(), &db);
+    Connection connection(db, sqlite3_close);
+    if (sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
+        throw std::runtime_error(sqlite3_errmsg(db) + (" in " + sql.toStdString()));
+    return connection;
+}
 
-// A file with the word file's header values but tables of the given SQL.
-void makeWithTables(const QString& path, const QString& tablesSql);
+// Another program's lock until the connection closes: a writer's or that of a reader in
+// the middle of a transaction.
+inline Connection lock(const QString& path, bool reader = false) {
+    return exec(path, reader ? QStringLiteral("BEGIN; SELECT count(*) FROM word")
+                             : QStringLiteral("BEGIN EXCLUSIVE"));
+}
 
-// A proper word file holding the words, all of them in the practice set.
-void makeWordFile(const QString& path, const std::vector<WordRecord>& words);
+// SQLite's waits for a lock return at once in these tests and add up here, so a test sees
+// how long a wait would be without waiting.
+inline qint64 waitedMicroseconds = 0;
+inline const bool countingWaits = [] {
+    static sqlite3_vfs counting = *sqlite3_vfs_find(nullptr);
+    counting.zName = "counted-waits";
+    counting.xSleep = [](sqlite3_vfs*, int microseconds) {
+        waitedMicroseconds += microseconds;
+        return microseconds;
+    };
+    return sqlite3_vfs_register(&counting, 1) == SQLITE_OK;
+}();
 
-using testwords::word;
-
-// Everything that tells whether a file was written: its bytes, its time and the side
-// files SQLite would leave next to it.
+// Everything that tells whether a file was written: its bytes, its time and the files
+// SQLite would leave beside it.
 struct Snapshot {
     QByteArray bytes;
     QDateTime modified;
     QStringList folder;
     bool operator==(const Snapshot&) const = default;
 };
-Snapshot snapshot(const QString& path);
-
-// Another program's lock on the file for the life of the object or until release(): a
-// write lock (BEGIN EXCLUSIVE) or the read lock of a reader in the middle of a transaction.
-class ExclusiveLock {
-public:
-    enum class Kind { Write, Read };
-    explicit ExclusiveLock(const QString& path, Kind kind = Kind::Write);
-    ~ExclusiveLock();
-    ExclusiveLock(const ExclusiveLock&) = delete;
-    ExclusiveLock& operator=(const ExclusiveLock&) = delete;
-    void release();
-
-private:
-    sqlite3* db_ = nullptr;
-};
-
-// While it lives, SQLite's waits for a busy lock (on connections opened meanwhile) return
-// at once and add up the time they asked for, so a test sees how long a wait would be.
-class CountedWaits {
-public:
-    CountedWaits();
-    ~CountedWaits();
-    CountedWaits(const CountedWaits&) = delete;
-    CountedWaits& operator=(const CountedWaits&) = delete;
-    static qint64 milliseconds();
-};
-
-// Answers questions in order (No when none is left), running an action before each
-// answer, and records every text shown.
-class ScriptedDialogs : public UserDialogs {
-public:
-    struct Answer {
-        bool yes;
-        std::function<void()> before{};
-    };
-    std::deque<Answer> answers;
-    QStringList questions;
-    QStringList messages;
-
-    void inform(const QString& text, Icon) override { messages << text; }
-    bool askYesNo(const QString& text, Icon) override;
-    QString chooseDataFile(const QString&) override { return {}; }
-    QString choosePdfFile(const QString&) override { return {}; }
-    std::optional<QColor> chooseColour(const QColor&) override { return std::nullopt; }
-};
+inline Snapshot snapshot(const QString& path) {
+    const QFileInfo info(path);
+    return {testfiles::readAll(path), info.lastModified(),
+            QDir(info.absolutePath()).entryList(QDir::Files, QDir::Name)};
+}
 
 } // namespace craftedfile

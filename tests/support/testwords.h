@@ -3,6 +3,7 @@
 
 #include "data/wordstore.h"
 
+#include <tuple>
 #include <vector>
 
 // The one builder of word data files for tests.
@@ -12,12 +13,10 @@ namespace testwords {
 // meaning ("意味3-17"); the other texts are Null.
 inline WordRecord word(int group, int key, int level = 0, int times = 0) {
     WordRecord record;
-    record.group = group;
-    record.key = key;
-    record.level = level;
-    record.times = times;
     record.word = QStringLiteral("w%1-%2").arg(group).arg(key);
     record.meaning = QStringLiteral("意味%1-%2").arg(group).arg(key);
+    std::tie(record.group, record.key, record.level, record.times) =
+        std::tie(group, key, level, times);
     return record;
 }
 

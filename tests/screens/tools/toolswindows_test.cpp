@@ -41,12 +41,9 @@ private slots:
     // Double click and Enter on a file act as 開く; a file that cannot be opened keeps the
     // chooser open.
     void chooserOpensTheSelectedFile() {
-        const std::pair<const char*, const char*> ways[] = {{"Bt_Open", "b.vku"},
-                                                            {"double click", "b.vku"},
-                                                            {"Enter", "b.vku"},
-                                                            {"Bt_Cancel", "b.vku"},
-                                                            {"Bt_Open", "broken.vku"}};
-        for (const auto& [how, file] : ways) {
+        for (const QString way : {"Bt_Open b.vku", "double-click b.vku", "Enter b.vku",
+                                  "Bt_Cancel b.vku", "Bt_Open broken.vku"}) {
+            const QString how = way.section(' ', 0, 0), file = way.section(' ', 1);
             init();
             QPointer<DataFileChooserWindow> window =
                 new DataFileChooserWindow(home_.values, dialogs_, {});
@@ -56,17 +53,17 @@ private slots:
             QListWidgetItem* item = list->findItems(file, Qt::MatchExactly).value(0);
             list->setCurrentItem(item);
             const QPoint onItem = list->visualItemRect(item).center();
-            if (how == QLatin1String("double click")) {
+            if (how == "double-click") {
                 // QTest sends the second click's double-click event alone.
                 QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, onItem);
                 QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, onItem);
-            } else if (how == QLatin1String("Enter")) {
+            } else if (how == "Enter") {
                 QTest::keyClick(list, Qt::Key_Return);
             } else {
                 click(window, how);
             }
-            const bool closes = file == QLatin1String("b.vku");
-            const bool opens = closes && how != QLatin1String("Bt_Cancel");
+            const bool closes = file == "b.vku";
+            const bool opens = closes && how != "Bt_Cancel";
             QTRY_COMPARE(window.isNull(), closes);
             QCOMPARE(shown.count(), closes ? 1 : 0);
             QCOMPARE(dialogs_.messages.size(), closes ? 0 : 1);

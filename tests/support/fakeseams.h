@@ -6,7 +6,6 @@
 #include "app/userdialogs.h"
 
 #include <QStringList>
-#include <deque>
 
 // The one test double of each seam: each records what the program asked of it and answers
 // as the test set it up to.
@@ -16,21 +15,17 @@
 class FakeDialogs : public UserDialogs {
 public:
     QStringList messages, questions; // texts of inform() and askYesNo(), in order
-    std::deque<bool> answers;
+    QList<bool> answers;
     bool answerWhenNone = false;
     QStringList fileChoices, startFolders; // where each open dialog started
     QString pdfChoice;                     // the PDF name chosen; empty cancels
     QStringList pdfSuggestions;
     std::optional<QColor> colourAnswer; // nothing cancels
-    QList<QColor> colourRequests;       // the colour each picker started from
 
     void inform(const QString& text, Icon) override { messages << text; }
     bool askYesNo(const QString& text, Icon) override {
         questions << text;
-        const bool answer = answers.empty() ? answerWhenNone : answers.front();
-        if (!answers.empty())
-            answers.pop_front();
-        return answer;
+        return answers.isEmpty() ? answerWhenNone : answers.takeFirst();
     }
     QString chooseDataFile(const QString& startFolder) override {
         startFolders << startFolder;
@@ -40,10 +35,7 @@ public:
         pdfSuggestions << suggestedPath;
         return pdfChoice;
     }
-    std::optional<QColor> chooseColour(const QColor& initial) override {
-        colourRequests << initial;
-        return colourAnswer;
-    }
+    std::optional<QColor> chooseColour(const QColor&) override { return colourAnswer; }
 };
 
 class FakeSound : public SoundPlayer {

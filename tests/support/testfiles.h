@@ -53,8 +53,6 @@ public:
         qputenv("HOME", oldHome_);
         qputenv("XDG_CONFIG_HOME", oldConfig_);
     }
-    TempHome(const TempHome&) = delete;
-    TempHome& operator=(const TempHome&) = delete;
 
     QString path() const { return dir_.path(); }
     QString documentsFolder() const { return path() + QStringLiteral("/Documents/"); }

@@ -28,10 +28,9 @@ class ToolsWindowsTest : public QObject {
 
 private slots:
     void initTestCase() {
-        QDir().mkpath(folder_);
+        testfiles::writeAll(folder_ + "broken.vku", "not a word file");
         testwords::makeWordFile(folder_ + "a.vku", testwords::words(1, 120));
         testwords::makeWordFile(folder_ + "b.vku", testwords::words(1, 3));
-        testfiles::writeAll(folder_ + "broken.vku", "not a word file");
     }
     void init() {
         dialogs_ = FakeDialogs();
@@ -95,10 +94,8 @@ private slots:
             home_.select(folder_ + name);
             QPointer<QWidget> window = new WordListWindow(home_.values, dialogs_);
             window->show();
-            const QAbstractItemModel* words = child<QTableView>(window, "MSFlexGrid1")->model();
-            QCOMPARE(words->rowCount(), name == QLatin1String("a.vku") ? 120 : 0);
-            QCOMPARE(words->index(119, 2).data().toString(),
-                     name == QLatin1String("a.vku") ? "意味1-120" : "");
+            QCOMPARE(child<QTableView>(window, "MSFlexGrid1")->model()->index(119, 2).data(),
+                     name == QLatin1String("a.vku") ? QVariant("意味1-120") : QVariant());
             click(window, "Command1");
             QTRY_VERIFY(window.isNull());
         }
@@ -111,8 +108,6 @@ private slots:
         click(window, "cmdSysInfo");
         click(widgets::window(QStringLiteral("frmSysInfo")), "BT_copy");
         QVERIFY(QApplication::clipboard()->text().contains(home_.values.dataFilePath));
-        click(window, "cmdOK");
-        QVERIFY(window->isHidden());
     }
 };
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/userdialogs.h"
 #include "print/cardprinter.h"
+#include "support/fakeseams.h"
 #include "support/testfiles.h"
 #include "support/testwords.h"
 
@@ -9,23 +9,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-class FakeDialogs : public UserDialogs {
-public:
-    void inform(const QString& text, Icon) override { messages << text; }
-    bool askYesNo(const QString&, Icon) override { return ++questions, yes; }
-    QString chooseDataFile(const QString&) override { return {}; }
-    QString choosePdfFile(const QString& suggested) override {
-        suggestedPdf = suggested;
-        return pdfPath;
-    }
-    std::optional<QColor> chooseColour(const QColor&) override { return {}; }
-
-    bool yes = true;
-    int questions = 0;
-    QString pdfPath, suggestedPdf;
-    QStringList messages;
-};
 
 struct PrintCase {
     bool yes;
@@ -52,17 +35,18 @@ TEST(CardPrinterTest, OffersAPdfWhenNoPrinterIsInstalled) {
     };
     for (const auto& c : cases) {
         FakeDialogs dialogs;
-        dialogs.yes = c.yes;
-        dialogs.pdfPath = c.chosen;
+        dialogs.answerWhenNone = c.yes;
+        dialogs.pdfChoice = c.chosen;
         const bool printed = CardPrinter(dialogs).print(WordStore::open(words), {c.group},
                                                         QStringLiteral("title"), {});
         SCOPED_TRACE(c.message.toStdString());
         EXPECT_EQ(printed, c.message.startsWith(QStringLiteral("カード")));
         EXPECT_EQ(QFile::exists(pdf), printed);
-        EXPECT_EQ(dialogs.questions, c.group == 12 ? 1 : 0);
+        EXPECT_EQ(dialogs.questions.size(), c.group == 12 ? 1 : 0);
         EXPECT_EQ(dialogs.messages, c.message.isEmpty() ? QStringList() : QStringList{c.message});
         if (c.yes && c.group == 12) {
-            EXPECT_EQ(dialogs.suggestedPdf, home.documentsFolder() + QStringLiteral("small.pdf"));
+            EXPECT_EQ(dialogs.pdfSuggestions,
+                      QStringList{home.documentsFolder() + QStringLiteral("small.pdf")});
         }
     }
 }

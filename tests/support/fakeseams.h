@@ -5,43 +5,27 @@
 #include "app/soundplayer.h"
 #include "app/userdialogs.h"
 
-#include <QList>
 #include <QStringList>
-#include <deque>
-#include <functional>
 
 // The one test double of each seam: each records what the program asked of it and answers
 // as the test set it up to.
 
-// Answers for the learner: questions take `answers` in order, then `answerWhenNone`.
+// Questions take `answers` in order, then `answerWhenNone`; the open dialog takes
+// `fileChoices` in order, then cancels.
 class FakeDialogs : public UserDialogs {
 public:
-    QStringList messages;  // texts of inform(), in order
-    QList<Icon> icons;     // the icon of each message
-    QStringList questions; // texts of askYesNo(), in order
-    std::deque<bool> answers;
+    QStringList messages, questions; // texts of inform() and askYesNo(), in order
+    QList<bool> answers;
     bool answerWhenNone = false;
-    std::function<void(const QString&)> beforeAnswer; // runs as each question is asked
-    QStringList fileChoices;  // next paths of the open dialog; cancel when none is left
-    QStringList startFolders; // where each open dialog started
-    QString pdfChoice;        // the PDF name chosen; empty cancels
+    QStringList fileChoices, startFolders; // where each open dialog started
+    QString pdfChoice;                     // the PDF name chosen; empty cancels
     QStringList pdfSuggestions;
     std::optional<QColor> colourAnswer; // nothing cancels
-    QList<QColor> colourRequests;       // the colour each picker started from
 
-    void inform(const QString& text, Icon icon) override {
-        messages << text;
-        icons << icon;
-    }
+    void inform(const QString& text, Icon) override { messages << text; }
     bool askYesNo(const QString& text, Icon) override {
         questions << text;
-        if (beforeAnswer)
-            beforeAnswer(text);
-        if (answers.empty())
-            return answerWhenNone;
-        const bool answer = answers.front();
-        answers.pop_front();
-        return answer;
+        return answers.isEmpty() ? answerWhenNone : answers.takeFirst();
     }
     QString chooseDataFile(const QString& startFolder) override {
         startFolders << startFolder;
@@ -51,10 +35,7 @@ public:
         pdfSuggestions << suggestedPath;
         return pdfChoice;
     }
-    std::optional<QColor> chooseColour(const QColor& initial) override {
-        colourRequests << initial;
-        return colourAnswer;
-    }
+    std::optional<QColor> chooseColour(const QColor&) override { return colourAnswer; }
 };
 
 class FakeSound : public SoundPlayer {
@@ -67,8 +48,5 @@ class FakeOpener : public DocumentOpener {
 public:
     QStringList opened;
     bool succeeds = true;
-    bool open(const QString& path) override {
-        opened << path;
-        return succeeds;
-    }
+    bool open(const QString& path) override { return opened << path, succeeds; }
 };

@@ -3,24 +3,14 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
 #include <ostream>
 
 // GoogleTest prints a failing value through PrintTo when one is declared: Qt's texts then
-// read as text instead of a dump of UTF-16 code units.
+// read as text instead of a dump of UTF-16 code units (lists of them too, element by element).
 inline void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
 }
 
 inline void PrintTo(const QByteArray& bytes, std::ostream* out) {
     *out << '"' << bytes.toStdString() << '"';
-}
-
-inline void PrintTo(const QStringList& texts, std::ostream* out) {
-    *out << '{';
-    for (qsizetype i = 0; i < texts.size(); ++i) {
-        *out << (i ? ", " : "");
-        PrintTo(texts.at(i), out);
-    }
-    *out << '}';
 }

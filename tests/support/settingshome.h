@@ -2,10 +2,9 @@
 #pragma once
 
 #include "app/appvalues.h"
+#include "app/datafileswitch.h"
 #include "app/settingsfiles.h"
 #include "support/testfiles.h"
-
-#include <QDir>
 
 // A temporary HOME whose settings folder "VOKU/" exists with an empty VKI030.ini, and values
 // pointing into it as start-up leaves them: default display settings and no data file.
@@ -16,13 +15,12 @@ public:
         values.settingsFolder = documentsFolder() + QStringLiteral("VOKU/");
         values.dataFileIniPath = settingsFile(SettingsFiles::dataFileFile);
         values.noDataFile = true;
-        const auto display = SettingsFiles::defaultDisplaySettings();
-        values.mainBackColor = display.colours[0];
-        values.drillBackColor = display.colours[1];
-        values.ngBackColor = display.colours[2];
-        values.explainBackColor = display.colours[3];
-        values.explainTextBackColor = display.colours[4];
-        QDir().mkpath(values.settingsFolder);
+        const auto colours = SettingsFiles::defaultDisplaySettings().colours;
+        values.mainBackColor = colours[0];
+        values.drillBackColor = colours[1];
+        values.ngBackColor = colours[2];
+        values.explainBackColor = colours[3];
+        values.explainTextBackColor = colours[4];
         testfiles::writeAll(settingsFile(SettingsFiles::groupSelectionFile), {});
     }
 
@@ -34,8 +32,7 @@ public:
     // Makes path the current data file as start-up would, without writing any setting.
     void select(const QString& path) {
         values.dataFilePath = path;
-        values.windowTitle =
-            QStringLiteral("VOKU英単カード　") + path.section(QLatin1Char('/'), -1);
+        values.windowTitle = DataFileSwitch::windowTitleFor(path);
         values.noDataFile = false;
     }
 

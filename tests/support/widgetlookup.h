@@ -16,6 +16,14 @@ template <typename T = QWidget> T* child(const QObject* parent, const QString& n
     return found;
 }
 
+// How many top-level windows called name exist, shown or not.
+inline int windowCount(const QString& name) {
+    int count = 0;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        count += w->objectName() == name;
+    return count;
+}
+
 // The visible top-level window called name, or nullptr.
 inline QWidget* window(const QString& name) {
     for (QWidget* w : QApplication::topLevelWidgets()) {
@@ -25,17 +33,9 @@ inline QWidget* window(const QString& name) {
     return nullptr;
 }
 
-// How many top-level windows called name exist, shown or not.
-inline int windowCount(const QString& name) {
-    int count = 0;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        count += w->objectName() == name;
-    return count;
-}
-
 // A left click on the control called name inside parent.
 inline void click(const QObject* parent, const QString& name) {
-    QTest::mouseClick(child<QWidget>(parent, name), Qt::LeftButton);
+    QTest::mouseClick(child(parent, name), Qt::LeftButton);
 }
 
 // The texts of the rows of the list called name inside parent.

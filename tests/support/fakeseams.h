@@ -6,6 +6,7 @@
 #include "app/userdialogs.h"
 
 #include <QStringList>
+#include <functional>
 
 // The one test double of each seam: each records what the program asked of it and answers
 // as the test set it up to.
@@ -21,10 +22,14 @@ public:
     QString pdfChoice;                     // the PDF name chosen; empty cancels
     QStringList pdfSuggestions;
     std::optional<QColor> colourAnswer; // nothing cancels
+    std::function<void(const QString&)> beforeAnswer; // runs while a question is up
 
     void inform(const QString& text, Icon) override { messages << text; }
     bool askYesNo(const QString& text, Icon) override {
         questions << text;
+        if (beforeAnswer) {
+            beforeAnswer(text);
+        }
         return answers.isEmpty() ? answerWhenNone : answers.takeFirst();
     }
     QString chooseDataFile(const QString& startFolder) override {

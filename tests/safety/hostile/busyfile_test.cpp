@@ -28,7 +28,7 @@ protected:
 
     // The learner answers yes, and the lock goes while the nth question is asked.
     void retryUntilQuestion(Connection& held, qsizetype n) {
-        dialogs_.answers.assign(8, true);
+        dialogs_.answers = QList<bool>(8, true);
         dialogs_.beforeAnswer = [this, &held, n](const QString&) {
             if (dialogs_.questions.size() == n)
                 held.reset();
@@ -55,7 +55,7 @@ TEST_F(BusyFileTest, TheDrillGivesUpAGradeOrStoresItOnceOnTryingAgain) {
         const Connection held = lock(path_);
         ok ? drill.okClick(0) : drill.ngClick(0);
         EXPECT_FALSE(drill.hasFailed());
-        EXPECT_EQ(drill.values().cards[0].CardGraded, 0);
+        EXPECT_EQ(drill.view().cards[0].level.text, QStringLiteral("1回目"));
     }
     EXPECT_EQ(dialogs_.questions.size(), 2);
     EXPECT_EQ(testwords::rowsOf(path_), words_);
@@ -63,7 +63,6 @@ TEST_F(BusyFileTest, TheDrillGivesUpAGradeOrStoresItOnceOnTryingAgain) {
     Connection held = lock(path_);
     retryUntilQuestion(held, 4);
     drill.ngClick(0);
-    EXPECT_EQ(drill.values().cards[0].CardGraded, 1);
     words_[0] = word(1, 1, 4, 1);
     EXPECT_EQ(testwords::rowsOf(path_), words_);
 }

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/csvencoding.h"
+#include "data/summaryline.h"
+#include "data/textcodec.h"
 #include "data/wordcsv.h"
 
 #include <gtest/gtest.h>
@@ -44,14 +46,13 @@ TEST(WordCsvTest, QuotingNullsAndProblemsNameTheirLine) {
         {header + "1,1,0,1000,a\n", "2 行目: times"},
         {header + "1,1,0,0,\n", "2 行目: word"},
         {header + "1,x,0,0,a\n", "2 行目: key"},
-        {header + "1,1,0,0,a\n1,1,0,0,b\n", "3 行目: group 1、key 1 は 2 行目と重なって"},
+        {header + "1,1,0,0,\"a\nb\"\n1,1,0,0,c\n", "4 行目: group 1、key 1 は 2 行目と重なって"},
         {header + "1,1,0,0,\"a\n\n", "2 行目: 引用符が閉じられていません"},
         {header + "1,1,0,0,\"a\"b\n", "2 行目: 閉じ引用符のあとに"},
         {header + "1,1,0,0,a\"b\n", "2 行目: 引用符で囲まれていない"},
         {header + "1,1,0,0,a,extra\n", "2 行目: 値の数"},
         {"group,key,wort\n", "1 行目: 知らない列名「wort」"},
         {"key,word\n", "列「group」がありません"},
-        {"group,word\n", "列「key」がありません"},
         {"", "見出しの行がありません"},
     };
     for (const auto& row : rows)
@@ -102,6 +103,17 @@ TEST(WordCsvTest, EncodingsAreReadOrRefusedNeverGuessedWrong) {
             EXPECT_TRUE(error.message().contains(expected)) << error.message().toStdString();
         }
     }
+}
+
+// A summary line keeps its columns under the header until a count has four digits; settings
+// text keeps what decodes around bytes that do not.
+TEST(SummaryLineTest, FourDigitsWidenTheLineAndBadSettingsBytesDropAlone) {
+    EXPECT_EQ(SummaryLine::format({999, {1000, 0, 0, 0, 0, 12}}),
+              QStringLiteral("999       12    1000     0     0     0      0    "));
+    EXPECT_EQ(TextCodec::decodeSettings("ab\x82\xFF"
+                                        "cd")
+                  .remove(QChar(0xFFFD)),
+              QStringLiteral("abcd"));
 }
 
 } // namespace

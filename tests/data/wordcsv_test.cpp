@@ -11,19 +11,19 @@ namespace {
 
 using namespace std::string_view_literals;
 
-// The parsed rows as "group|key|level|times|word|meaning|text1..text6" joined by " / ",
+// The parsed rows as "group|key|level|times|word|meaning|text1|text6" joined by " / ",
 // Null as "~"; or the problem's message.
 QString parsed(const QByteArray& csv) {
     QStringList rows;
     try {
-        for (const WordRecord& w : WordCsv::parse(csv, QStringLiteral("words.csv"))) {
-            QStringList fields = {QString::number(w.group), QString::number(w.key),
-                                  QString::number(w.level), QString::number(w.times), w.word};
-            for (const auto* text :
-                 {&w.meaning, &w.text1, &w.text2, &w.text3, &w.text4, &w.text5, &w.text6})
-                fields << text->value_or(QStringLiteral("~"));
-            rows << fields.join(QLatin1Char('|'));
-        }
+        for (const WordRecord& w : WordCsv::parse(csv, QStringLiteral("words.csv")))
+            rows << QStringLiteral("%1|%2|%3|%4|%5|%6|%7|%8")
+                        .arg(w.group)
+                        .arg(w.key)
+                        .arg(w.level)
+                        .arg(w.times)
+                        .arg(w.word, w.meaning.value_or("~"), w.text1.value_or("~"),
+                             w.text6.value_or("~"));
     } catch (const StoreError& error) {
         return error.message();
     }
@@ -40,7 +40,7 @@ TEST(WordCsvTest, QuotingNullsAndProblemsNameTheirLine) {
         {"\xEF\xBB\xBFgroup,key,word,meaning,text1,text6\r\n3,1,\"a, "
          "\"\"b\"\"\",\"l1\r\nl2\",,\"\"\r\n"
          "\r\n3,2,plain,x,y,z",
-         "3|1|0|0|a, \"b\"|l1\r\nl2|~|~|~|~|~| / 3|2|0|0|plain|x|y|~|~|~|~|z"},
+         "3|1|0|0|a, \"b\"|l1\r\nl2|~| / 3|2|0|0|plain|x|y|z"},
         {header + "1,1,0,0,a\n0,2,0,0,b\n", "3 行目: group"},
         {header + "1,1,5,0,a\n", "2 行目: level"},
         {header + "1,1,0,1000,a\n", "2 行目: times"},
@@ -73,7 +73,6 @@ TEST(WordCsvTest, EncodingsAreReadOrRefusedNeverGuessedWrong) {
         {"\xEF\xBB\xBFx,\xE3\x82\x8A\xE3\x82\x93"sv, "", "x,りん", "UTF-8"},
         {"\xEF\xBB\xBFx"sv, "utf8", "x", "UTF-8"},
         {"don\xE2\x80\x99t \xC3\xBD"sv, "", "don’t ý", "UTF-8"},
-        {""sv, "", "", "UTF-8"},
         {"\x82\xE8\x82\xF1\x82\xB2\x81\x60\x87\x40"sv, "", "りんご～①", "CP932"},
         {"fa\347ade"sv, "", "1 行目: CP932 として読むと「fa軋de」", nullptr},
         {"ok\ndon\x92t"sv, "", "2 行目: CP932 として読むと「don稚", nullptr},
@@ -84,7 +83,6 @@ TEST(WordCsvTest, EncodingsAreReadOrRefusedNeverGuessedWrong) {
         {"fa\347ade"sv, "Latin-1", "façade", "Latin-1"},
         {"don\x92t"sv, "windows-1252", "don’t", "CP1252"},
         {"w\ndon\x92t"sv, "latin1", "2 行目: Latin-1 として読むと制御文字 U+0092", nullptr},
-        {"a\nb\n\x82\n"sv, "", "3 行目", nullptr},
         {"a\nb\xFF"sv, "UTF-8", "2 行目: UTF-8 として読めない", nullptr},
         {"w\ng\0r\0o\0"sv, "", "2 行目: NUL 文字", nullptr},
         {"x"sv, "EBCDIC", "EBCDIC", nullptr},

@@ -13,15 +13,10 @@
 
 namespace {
 
-struct ToolRun {
-    int status = -1;
-    QByteArray out;
-    QString err;
-};
-
-// Runs the tool in folder; with fullOutput, standard output goes to an empty file there
-// that may not grow, as on a full disk.
-ToolRun words(const QStringList& arguments, const QString& folder = {}, bool fullOutput = false) {
+// Runs the tool in folder: its exit status, standard output and standard error. With
+// fullOutput, standard output goes to an empty file there that may not grow, as on a full disk.
+std::tuple<int, QByteArray, QString> words(const QStringList& arguments, const QString& folder = {},
+                                           bool fullOutput = false) {
     QProcess process;
     process.setWorkingDirectory(folder);
     if (fullOutput) {
@@ -41,6 +36,8 @@ ToolRun words(const QStringList& arguments, const QString& folder = {}, bool ful
 // In a folder holding the small word list as a.vku, a command that works writes output
 // starting with text to standard output (file "") or to file; one that must not fails with
 // one clean line holding text. Files made by neither stay as they were.
+// Files a hard-killed import left beside a.vku go with the next one, unless a running
+// import holds them or they only look alike.
 TEST(WordsCliTest, CommandsWriteTheirOutputOrSayWhyNotInOneLine) {
     QTemporaryDir temporary;
     const QDir dir(temporary.path());
@@ -50,8 +47,16 @@ TEST(WordsCliTest, CommandsWriteTheirOutputOrSayWhyNotInOneLine) {
     };
     const QString csvPath = testfiles::fixture(QStringLiteral("jet/small-2000.word.csv"));
     const QByteArray csv = testfiles::readAll(csvPath);
-    ASSERT_EQ(words({"import-csv", csvPath, "a.vku"}, dir.path()).out,
+    const QStringList parts = {"a.vku.BUSY99.part", "a.vku.a1B2c.part", "a.vku.a1B2c3.partx",
+                               "xa.vku.a1B2c3.part"};
+    for (const QString& name :
+         parts + QStringList{"a.vku.a1B2c3.part", "a.vku.Zz9Zz9.part-journal"})
+        testfiles::writeAll(dir.filePath(name), "x");
+    QFile busy(dir.filePath(parts[0]));
+    ASSERT_TRUE(busy.open(QIODevice::ReadOnly) && ::flock(busy.handle(), LOCK_EX) == 0);
+    ASSERT_EQ(std::get<1>(words({"import-csv", csvPath, "a.vku"}, dir.path())),
               "36 語を UTF-8 として読み込みました: a.vku\n");
+    EXPECT_EQ(dir.entryList({"*.part*"}, QDir::Files, QDir::Name), parts);
     ASSERT_TRUE(QFile::link("a.vku", dir.filePath("link.vku")));
     ASSERT_TRUE(QFile::copy(dir.filePath("a.vku"), dir.filePath("b.vku")));
     ASSERT_EQ(::link(QFile::encodeName(dir.filePath("a.vku")),
@@ -96,30 +101,29 @@ TEST(WordsCliTest, CommandsWriteTheirOutputOrSayWhyNotInOneLine) {
     };
     QStringList expected = entries() << "cards.pdf"
                                      << "out.csv";
-    expected.sort();
+    expected.sort(Qt::CaseInsensitive);
     const QByteArray kept = read("a.vku") + read("b.vku") + read("other.txt");
     for (const auto& row : rows) {
-        const ToolRun run = words(row.args, dir.path(), row.fullOutput);
-        SCOPED_TRACE(run.err.toStdString());
+        const auto [status, out, err] = words(row.args, dir.path(), row.fullOutput);
+        SCOPED_TRACE(err.toStdString());
         if (row.file) {
-            EXPECT_EQ(run.status, 0);
-            EXPECT_EQ(run.err, QString());
-            EXPECT_TRUE((*row.file ? read(row.file) : run.out).startsWith(row.text));
+            EXPECT_EQ(status, 0);
+            EXPECT_EQ(err, QString());
+            EXPECT_TRUE((*row.file ? read(row.file) : out).startsWith(row.text));
         } else {
-            EXPECT_NE(run.status, 0);
-            EXPECT_TRUE(run.err.contains(QString::fromUtf8(row.text)));
-            EXPECT_EQ(run.err.count(QLatin1Char('\n')), 1);
-            EXPECT_FALSE(std::any_of(run.err.begin(), run.err.end() - 1,
+            EXPECT_NE(status, 0);
+            EXPECT_TRUE(err.contains(QString::fromUtf8(row.text)));
+            EXPECT_EQ(err.count(QLatin1Char('\n')), 1);
+            EXPECT_FALSE(std::any_of(err.begin(), err.end() - 1,
                                      [](QChar c) { return c.category() == QChar::Other_Control; }));
         }
     }
     EXPECT_EQ(entries(), expected);
     EXPECT_EQ(read("a.vku") + read("b.vku") + read("other.txt"), kept);
-    EXPECT_EQ(words({}).err.count(QStringLiteral("import-csv WORDS.csv")), 1);
+    EXPECT_EQ(std::get<2>(words({})).count(QStringLiteral("import-csv WORDS.csv")), 1);
 }
 
-// An import ended by a signal takes its unfinished file along; one killed harder leaves
-// files that the next import for the same target removes, and only those.
+// An import ended by a signal takes its unfinished file along.
 TEST(WordsCliTest, InterruptedImportsLeaveNoPartFiles) {
     QTemporaryDir temporary;
     const QDir dir(temporary.path());
@@ -140,20 +144,6 @@ TEST(WordsCliTest, InterruptedImportsLeaveNoPartFiles) {
         EXPECT_EQ(process.exitStatus(), QProcess::CrashExit) << signal;
         EXPECT_EQ(dir.entryList(QDir::Files | QDir::Hidden), QStringList{"big.csv"}) << signal;
     }
-    const QStringList stale = {"w.vku.a1B2c3.part", "w.vku.a1B2c3.part-journal",
-                               "w.vku.Zz9Zz9.part-journal"};
-    const QStringList kept = {"w.vku.BUSY99.part", "w.vku.a1B2c.part", "w.vku.a1B2c3.partx",
-                              "xw.vku.a1B2c3.part"};
-    for (const QString& name : stale + kept)
-        testfiles::writeAll(dir.filePath(name), "x");
-    QFile busy(dir.filePath(kept[0]));
-    ASSERT_TRUE(busy.open(QIODevice::ReadOnly));
-    ASSERT_EQ(::flock(busy.handle(), LOCK_EX), 0);
-    testfiles::writeAll(dir.filePath("small.csv"), "group,key,word\n1,1,a\n");
-    ASSERT_EQ(words({"import-csv", "small.csv", "w.vku"}, dir.path()).status, 0);
-    QStringList expected = kept + QStringList{"big.csv", "small.csv", "w.vku"};
-    expected.sort();
-    EXPECT_EQ(dir.entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
 }
 
 } // namespace

@@ -97,7 +97,6 @@ TEST(WordsCliTest, CommandsWriteTheirOutputOrSayWhyNotInOneLine) {
         {{"summary", testfiles::fixture("jet/small-2000.vku")}, "旧形式"},
         {{"summary", "none.vku"}, "見つかりません"},
         {{"export", "a.vku"}, "標準出力に書き込めませんでした", nullptr, true},
-        {{"summary", "a.vku"}, "標準出力に書き込めませんでした", nullptr, true},
     };
     QStringList expected = entries() << "cards.pdf"
                                      << "out.csv";

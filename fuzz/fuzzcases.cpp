@@ -15,9 +15,6 @@ namespace FuzzCases {
 
 namespace {
 
-// A hostile file may hold many rows; a few are enough to exercise the reading.
-constexpr int maxQueueRows = 64;
-
 QString written(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
@@ -58,7 +55,8 @@ void wordDataFile(const QByteArray& bytes, const QString& folder) {
         store.groupSummaries();
         for (int rank = 0; rank < LevelClass::Count; ++rank) {
             RankQueue queue = store.rankQueue(rank);
-            for (int row = 0; row < maxQueueRows && queue.next(); ++row) {
+            // A hostile file may hold many rows; a few are enough to exercise the reading.
+            for (int row = 0; row < 64 && queue.next(); ++row) {
             }
         }
     } catch (const StoreError&) {

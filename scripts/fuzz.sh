@@ -53,6 +53,8 @@ maxlen() {
     esac
 }
 
+# The fuzzers' scratch files go to memory when there is a writable /dev/shm.
+[ -d /dev/shm ] && [ -w /dev/shm ] && export TMPDIR=/dev/shm
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:allocator_may_return_null=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1}
 status=0

@@ -2,34 +2,16 @@
 #pragma once
 
 #include "app/appvalues.h"
-#include "app/soundplayer.h"
-#include "app/userdialogs.h"
 #include "data/wordstore.h"
+#include "support/fakeseams.h"
 #include "support/testwords.h"
 
-#include <QStringList>
 #include <QTemporaryDir>
 #include <set>
 #include <sqlite3.h>
 
-// The dialog and sound seams as recorders, and word data files for the drill's tests.
+// Word data files for the drill's tests.
 namespace drillfixture {
-
-class RecordingDialogs : public UserDialogs {
-public:
-    void inform(const QString& text, Icon) override { texts << text; }
-    bool askYesNo(const QString&, Icon) override { return true; }
-    QString chooseDataFile(const QString&) override { return {}; }
-    QString choosePdfFile(const QString&) override { return {}; }
-    std::optional<QColor> chooseColour(const QColor&) override { return std::nullopt; }
-    QStringList texts;
-};
-
-class RecordingSound : public SoundPlayer {
-public:
-    void play(const QString& fileName) override { played << fileName; }
-    QStringList played;
-};
 
 // Words 1..count of group 1, all with the same progress; the first has a pronunciation.
 inline std::vector<WordRecord> words(int count, int level = 0, int times = 0) {

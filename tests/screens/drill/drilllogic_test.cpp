@@ -22,7 +22,7 @@ protected:
         makeWordFile(path_, rows, app_);
         store_.emplace(WordStore::open(path_));
         closes_ = fatal_ = 0;
-        dialogs_.texts.clear();
+        dialogs_.messages.clear();
         drill_ = std::make_unique<DrillLogic>(app_, *store_, dialogs_, sound_);
         keys_ = std::make_unique<DrillKeys>(*drill_);
         QObject::connect(drill_.get(), &DrillLogic::closeRequested, [this] { ++closes_; });
@@ -65,8 +65,8 @@ protected:
     QTemporaryDir dir_;
     QString path_;
     AppValues app_;
-    RecordingDialogs dialogs_;
-    RecordingSound sound_;
+    FakeDialogs dialogs_;
+    FakeSound sound_;
     std::optional<WordStore> store_;
     std::unique_ptr<DrillLogic> drill_;
     std::unique_ptr<DrillKeys> keys_;
@@ -144,7 +144,7 @@ TEST_F(DrillLogicTest, PagesAndRanksRunToTheEndOfThePractice) {
                 run({Act::PassAll});
                 drill_->nextClick();
             }
-            for (const QString& text : std::exchange(dialogs_.texts, {}))
+            for (const QString& text : std::exchange(dialogs_.messages, {}))
                 log += text.contains(u"ランク") ? "R" : "G";
         }
         EXPECT_EQ(log, row.log);
@@ -172,8 +172,8 @@ TEST_F(DrillLogicTest, StoreFailures) {
             execBehindTheBack(path_, row.sql);
         run({row.act, 0});
         run({Act::Ok, 1}); // nothing runs after a fatal error
-        ASSERT_EQ(dialogs_.texts.size(), 1);
-        EXPECT_TRUE(dialogs_.texts[0].contains(QString::fromUtf8(row.message)));
+        ASSERT_EQ(dialogs_.messages.size(), 1);
+        EXPECT_TRUE(dialogs_.messages[0].contains(QString::fromUtf8(row.message)));
         EXPECT_EQ(fatal_, row.fatal ? 1 : 0);
         EXPECT_EQ(page(), row.page);
         EXPECT_EQ(drill_->view().rankButtons[Never].enabled, row.beforeRank) << "tried again";

@@ -34,8 +34,8 @@ private:
 
     QTemporaryDir dir_;
     AppValues app_;
-    RecordingDialogs dialogs_;
-    RecordingSound sound_;
+    FakeDialogs dialogs_;
+    FakeSound sound_;
     QPointer<DrillScreen> screen_;
 };
 
@@ -98,7 +98,7 @@ void DrillScreenTest::practisesARankByMouseAndKeys() {
     click(u"BT_OK"_qs, 1);
     QCOMPARE(get<QLabel>(u"LB_kosu"_qs, 5)->text(), u"終了!"_qs);
     key(Qt::Key_Return); // on 次へ
-    QCOMPARE(dialogs_.texts, QStringList{u"選択されたランクの練習が終了しました。"_qs});
+    QCOMPARE(dialogs_.messages, QStringList{u"選択されたランクの練習が終了しました。"_qs});
     QCOMPARE(screen_->focusWidget(), get(u"BT_level"_qs, 2));
 
     const std::pair<const char*, void (DrillScreen::*)()> asks[] = {

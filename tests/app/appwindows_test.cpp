@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program's windows handing over to each other on the installed sample words, and a
 // second copy of the program handing its file to the first.
-#include "data/textcodec.h"
+#include "app/settingsfiles.h"
 #include "program/appwindows.h"
 #include "program/singleinstance.h"
 
@@ -31,23 +31,14 @@ class AppWindowsTest : public QObject {
     FakeOpener documents_;
     std::unique_ptr<AppWindows> windows_;
 
-    QWidget* start(const QString& fileToOpen = {}) {
+    void start(const QString& fileToOpen = {}) {
         windows_ = std::make_unique<AppWindows>(
-            AppWindows::Options{.executableFolder = QStringLiteral(VOKU_APP_DIR),
-                                .fileToOpen = fileToOpen,
-                                .dialogs = &dialogs_,
-                                .sound = &sound_,
-                                .documents = &documents_});
+            AppWindows::Options{VOKU_APP_DIR, fileToOpen, &dialogs_, &sound_, &documents_});
         windows_->start();
-        return windows_->startScreen();
     }
     void begin() {
         click(windows_->startScreen(), "Command1");
         QTRY_VERIFY(window("VK0010"));
-    }
-    QString sampleCopy(const QString& fileName) const {
-        QFile::copy(QStringLiteral(VOKU_APP_DIR "/Ini/基本英単語.vku"), dir_.filePath(fileName));
-        return dir_.filePath(fileName);
     }
     QString name() const { return SingleInstance::nameFor(home_->documentsFolder()); }
 
@@ -61,34 +52,18 @@ private slots:
         home_.reset(); // restores the HOME it found, so after the windows
     }
 
-    void startScreenHandsOverToTheMainScreen_data() {
-        QTest::addColumn<bool>("byButton");
-        QTest::newRow("button") << true;
-        QTest::newRow("close box") << false;
-    }
-    void startScreenHandsOverToTheMainScreen() {
-        QFETCH(bool, byButton);
-        QPointer<QWidget> screen = start();
-        QCOMPARE(screen->objectName(), QStringLiteral("VK0000"));
+    void startMainDrillAndToolWindows() {
+        start();
+        QPointer<QWidget> screen = windows_->startScreen();
         QVERIFY(!child<QLabel>(screen, "tx_com")->text().isEmpty());
         QVERIFY(!child<QLabel>(screen, "Image1")->pixmap().isNull());
         QVERIFY(!window("VK0010"));
         QSignalSpy lastClosed(qApp, &QGuiApplication::lastWindowClosed);
-        if (byButton)
-            begin();
-        else
-            screen->close();
-        QTRY_VERIFY(!screen);
-        QVERIFY(window("VK0010"));
-        QCOMPARE(lastClosed.count(), 0);
-        QCOMPARE(dialogs_.messages.size(), 2); // the first run's copy
-    }
-
-    void drillAndBackShowFreshCounts() {
-        start();
         begin();
+        QTRY_VERIFY(!screen);
+        QCOMPARE(lastClosed.count(), 0);
         QWidget* main = window("VK0010");
-        QCOMPARE(main->windowTitle(), QStringLiteral("VOKU英単カード　基本英単語.vku"));
+        QCOMPARE(main->windowTitle(), "VOKU英単カード　基本英単語.vku");
         child<QListWidget>(main, "Ls_Db")->item(0)->setSelected(true);
         click(main, "BT_select");
         click(main, "BT_OK");
@@ -99,21 +74,14 @@ private slots:
         QCOMPARE(sound_.played, QStringList{"ok.wav"});
         click(window("VK0020"), "Command1");
         QTRY_VERIFY(window("VK0010") && !window("VK0020"));
-        const QString firstLine = widgets::texts(window("VK0010"), "Ls_Db").value(0);
-        QVERIFY2(firstLine.startsWith("  1       25      1"), qPrintable(firstLine));
-        QCOMPARE(widgets::texts(window("VK0010"), "LS_befor"), QStringList{"  1"});
-    }
-
-    // The chooser takes the main screen's place; the other tools open beside it, once each.
-    void menusOpenTheToolWindows() {
-        start();
-        begin();
-        QWidget* main = window("VK0010");
+        main = window("VK0010");
+        QVERIFY(widgets::texts(main, "Ls_Db").value(0).startsWith("  1       25      1"));
+        QCOMPARE(widgets::texts(main, "LS_befor"), QStringList{"  1"});
+        // The chooser takes the main screen's place; the other tools open beside it, once each.
         const auto trigger = [&](const char* name) { child<QAction>(main, name)->trigger(); };
         trigger("var_list");
         trigger("var_list");
-        QTRY_VERIFY(window("VKP010"));
-        QCOMPARE(widgets::windowCount("VKP010"), 1);
+        QTRY_COMPARE(widgets::windowCount("VKP010"), 1);
         trigger("var_itiran");
         QTRY_VERIFY(window("VKP040") && !window("VK0010") && !window("VKP010"));
         window("VKP040")->close();
@@ -121,62 +89,54 @@ private slots:
         main = window("VK0010");
         trigger("ver_dis");
         trigger("ver_ver");
-        QTRY_VERIFY(window("VKP020") && window("frmAbout"));
         trigger("ver_help");
+        QTRY_VERIFY(window("VKP020") && window("frmAbout"));
         QCOMPARE(documents_.opened.size(), 1);
-        QVERIFY(documents_.opened[0].endsWith(QStringLiteral("VOKU英単カード説明書.pdf")));
+        QVERIFY(documents_.opened[0].endsWith("VOKU英単カード説明書.pdf"));
     }
 
     // A mistyped name is reported and leaves the settings naming the last file.
-    void fileNamedOnTheCommandLineOpensAfterTheStartScreen() {
-        for (const bool exists : {true, false}) {
-            cleanup();
-            init();
-            const QString file = exists ? sampleCopy(QStringLiteral("自分の単語.vku"))
-                                        : dir_.filePath(QStringLiteral("無い.vku"));
-            start(file);
-            const QString shown = exists ? file : QStringLiteral("基本英単語.vku");
+    void fileHandedOverOpensOnTheMainScreen_data() {
+        QTest::addColumn<int>("from"); // 0 the command line, 1 a second copy during the start
+                                       // screen, 2 a second copy later
+        QTest::addColumn<bool>("exists");
+        QTest::newRow("command line") << 0 << true;
+        QTest::newRow("mistyped") << 0 << false;
+        QTest::newRow("second copy early") << 1 << true;
+        QTest::newRow("second copy later") << 2 << true;
+    }
+    void fileHandedOverOpensOnTheMainScreen() {
+        QFETCH(int, from);
+        QFETCH(bool, exists);
+        const QString file = dir_.filePath(QTest::currentDataTag() + QString(".vku"));
+        if (exists)
+            QFile::copy(VOKU_APP_DIR "/Ini/基本英単語.vku", file);
+        start(from == 0 ? file : QString());
+        SingleInstance first(name());
+        connect(&first, &SingleInstance::activated, windows_.get(), &AppWindows::activate);
+        QVERIFY(first.listen());
+        if (from == 2)
             begin();
-            QTRY_COMPARE(window("VK0010")->windowTitle(),
-                         "VOKU英単カード　" + shown.section('/', -1));
-            const QString settings = home_->documentsFolder() + "VOKU英単カード/VKI010.ini";
-            QCOMPARE(TextCodec::decodeSettings(testfiles::readAll(settings)),
-                     '"' + shown + "\"\r\n");
-            QCOMPARE(dialogs_.messages.filter("見つかりません").size(), exists ? 0 : 1);
+        QVERIFY(from == 0 || SingleInstance(name()).handOver(file));
+        if (from == 1) {
+            QTRY_COMPARE(windows_->fileToOpen(), file);
+            begin();
         }
+        if (from == 0)
+            begin();
+        const QString shown = exists ? file : "基本英単語.vku";
+        QTRY_COMPARE(window("VK0010")->windowTitle(), "VOKU英単カード　" + shown.section('/', -1));
+        const QString settings = home_->documentsFolder() + "VOKU英単カード/VKI010.ini";
+        QCOMPARE(SettingsFiles::readDataFileSetting(settings), shown);
+        QCOMPARE(dialogs_.messages.filter("見つかりません").size(), exists ? 0 : 1);
     }
 
-    void secondCopyHandsItsFileToTheFirst() {
-        for (const bool duringStartScreen : {false, true}) {
-            cleanup();
-            init();
-            start();
-            SingleInstance first(name());
-            connect(&first, &SingleInstance::activated, windows_.get(), &AppWindows::activate);
-            QVERIFY2(!SingleInstance(name()).handOver({}), "nobody listens yet");
-            QVERIFY(first.listen());
-            if (!duringStartScreen)
-                begin();
-            const QString file = sampleCopy(QStringLiteral("二つ目.vku"));
-            SingleInstance second(name());
-            QVERIFY(second.handOver(file));
-            QVERIFY2(!second.listen(), "the first copy keeps the name");
-            if (duringStartScreen) {
-                QTRY_COMPARE(windows_->fileToOpen(), file);
-                begin();
-            }
-            QTRY_COMPARE(windows_->values().dataFilePath, file);
-            QCOMPARE(window("VK0010")->windowTitle(), QStringLiteral("VOKU英単カード　二つ目.vku"));
-        }
-    }
-
+    // The first copy takes the name over from a crashed one and keeps it.
     void staleSocketOfACrashedCopyIsReplaced() {
         const QByteArray path = QFile::encodeName(name());
         sockaddr_un address{};
         address.sun_family = AF_UNIX;
-        qstrncpy(address.sun_path,
-                 path.startsWith('/') ? path : QFile::encodeName(QDir::tempPath()) + '/' + path,
-                 sizeof(address.sun_path));
+        qstrncpy(address.sun_path, path, sizeof(address.sun_path));
         const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
         QCOMPARE(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
         ::close(fd);
@@ -184,32 +144,30 @@ private slots:
         SingleInstance first(name());
         QVERIFY(first.listen());
         QVERIFY(SingleInstance(name()).handOver({}));
-        QVERIFY(SingleInstance::nameFor(QStringLiteral("/home/b/Documents")) != name());
+        QVERIFY(!SingleInstance(name()).listen());
+        QVERIFY(SingleInstance::nameFor("/home/b/Documents") != name());
     }
 
     // Without XDG_RUNTIME_DIR the name lies in a folder only the user can enter.
     void withoutRuntimeFolderTheNameIsTheUsersOwn() {
-        const std::pair<const char*, bool> rows[] = {
-            {"nothing", true}, {"open", true}, {"link", false}, {"foreign", false}};
-        for (const auto& [existing, used] : rows) {
+        for (const QString kind : {"nothing", "open", "link", "foreign"}) {
             QTemporaryDir tmp;
-            const QByteArray oldTmp = qgetenv("TMPDIR");
-            const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR");
+            const QByteArray oldTmp = qgetenv("TMPDIR"), oldRuntime = qgetenv("XDG_RUNTIME_DIR");
             qputenv("TMPDIR", QFile::encodeName(tmp.path()));
             qunsetenv("XDG_RUNTIME_DIR");
-            const QString folder = tmp.filePath(QStringLiteral("voku-%1").arg(::getuid()));
+            const QString folder = tmp.filePath(QString("voku-%1").arg(::getuid()));
             const QByteArray path = QFile::encodeName(folder);
-            const QByteArray kind(existing);
             if (kind == "open")
                 QVERIFY(::mkdir(path, 0777) == 0 && ::chmod(path, 0777) == 0);
             if (kind == "link")
                 QVERIFY(QFile::link(tmp.path(), folder));
             if (kind == "foreign" && (::mkdir(path, 0700) != 0 || ::chown(path, 65534, 65534) != 0))
                 continue; // only root can give a folder away
-            const QString name = SingleInstance::nameFor(QStringLiteral("/home/a/Documents"));
+            const QString name = SingleInstance::nameFor("/home/a/Documents");
             qputenv("TMPDIR", oldTmp);
             qputenv("XDG_RUNTIME_DIR", oldRuntime);
-            QVERIFY2(name.startsWith(folder + '/') == used, existing);
+            const bool used = kind == "nothing" || kind == "open";
+            QVERIFY2(name.startsWith(folder + '/') == used, qPrintable(kind));
             struct stat status {};
             QVERIFY(!used || (::lstat(path, &status) == 0 && (status.st_mode & 0777) == 0700));
         }

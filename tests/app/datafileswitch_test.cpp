@@ -13,93 +13,65 @@ using Outcome = DataFileSwitch::Outcome;
 
 enum class Target { WordFile, Missing, TextFile, TooLong, Legacy };
 
-struct Case {
-    const char* name;
-    Target target;
-    bool settingsWritable;
-    bool agrees; // to a conversion
-    Outcome outcome;
-    const char* said; // part of the one message or question; "" for none
-};
-
-class DataFileSwitchTest : public ::testing::TestWithParam<Case> {
-protected:
-    DataFileSwitchTest() {
-        home.select(home.path() + QStringLiteral("/old.vku"));
-        testfiles::writeAll(home.values.dataFileIniPath, "\"old\"\r\n");
+// The file is checked before any setting changes; a setting that cannot be written is
+// reported and the switch goes on.
+TEST(DataFileSwitch, ChecksTheFileBeforeAnySettingChanges) {
+    const struct {
+        Target target;
+        bool settingsWritable;
+        bool agrees; // to a conversion
+        Outcome outcome;
+        const char* said; // part of the one message or question; "" for none
+    } rows[] = {
+        {Target::WordFile, true, false, Outcome::Switched, ""},
+        {Target::Missing, true, false, Outcome::Refused, "見つかりません"},
+        {Target::TextFile, true, false, Outcome::Refused, "単語データファイルではありません"},
+        {Target::TooLong, true, false, Outcome::Refused, "見つかりません"},
+        {Target::Legacy, true, true, Outcome::Converting, "変換しますか"},
+        {Target::Legacy, true, false, Outcome::Refused, "small-2000.vku.bak"},
+        {Target::WordFile, false, false, Outcome::Switched, "このまま続けます"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << int(row.target) << row.settingsWritable << row.agrees);
+        SettingsHome home;
+        AppValues& values = home.values;
+        home.select(home.path() + "/old.vku");
+        testfiles::writeAll(values.dataFileIniPath, "\"old\"\r\n");
         testfiles::writeAll(home.settingsFile(SettingsFiles::groupSelectionFile), "  3\r\n");
-    }
-
-    QString make(Target target) const {
-        const QString path = home.path() + QStringLiteral("/new \"単語\".vku");
-        switch (target) {
-        case Target::WordFile:
-            return testwords::makeWordFile(path, {testwords::word(1, 1)});
-        case Target::TextFile:
+        QString path = home.path() + "/new \"単語\".vku";
+        if (row.target == Target::WordFile)
+            testwords::makeWordFile(path, {testwords::word(1, 1)});
+        if (row.target == Target::TextFile)
             testfiles::writeAll(path, "group,key\n");
-            break;
-        case Target::TooLong:
-            return path + QString(SettingsFiles::maxPathLength, QLatin1Char('x'));
-        case Target::Legacy:
-            return testfiles::copyFixture(QStringLiteral("jet/small-2000.vku"), home.path());
-        case Target::Missing:
-            break;
-        }
-        return path;
+        if (row.target == Target::TooLong)
+            path += QString(SettingsFiles::maxPathLength, 'x');
+        if (row.target == Target::Legacy)
+            path = testfiles::copyFixture("jet/small-2000.vku", home.path());
+        if (!row.settingsWritable)
+            values.dataFileIniPath = home.path() + "/missing/VKI010.ini";
+        FakeDialogs dialogs;
+        dialogs.answerWhenNone = row.agrees;
+        const AppValues before = values;
+        DataFileSwitch dataFile(values, dialogs, home.path() + "/no-tool");
+        int switched = 0;
+        QObject::connect(&dataFile, &DataFileSwitch::switched, [&] { ++switched; });
+
+        EXPECT_EQ(dataFile.open(path), row.outcome);
+        const bool done = row.outcome == Outcome::Switched;
+        EXPECT_EQ(switched, done ? 1 : 0);
+        EXPECT_EQ(values.dataFilePath, done ? path : before.dataFilePath);
+        EXPECT_EQ(values.windowTitle,
+                  done ? "VOKU英単カード　new \"単語\".vku" : before.windowTitle);
+        const bool written = done && row.settingsWritable;
+        EXPECT_EQ(
+            SettingsFiles::readDataFileSetting(home.settingsFile(SettingsFiles::dataFileFile)),
+            written ? path : "old");
+        EXPECT_EQ(home.settingsBytes(SettingsFiles::groupSelectionFile), written ? "" : "  3\r\n");
+        const QStringList said = dialogs.messages + dialogs.questions;
+        EXPECT_EQ(said.size(), *row.said ? 1 : 0);
+        EXPECT_TRUE(said.value(0).contains(QString::fromUtf8(row.said)) &&
+                    said.value(0).size() < 300)
+            << qPrintable(said.join('|'));
     }
-
-    SettingsHome home;
-    FakeDialogs dialogs;
-};
-
-TEST_P(DataFileSwitchTest, ChecksTheFileBeforeAnySettingChanges) {
-    const Case& c = GetParam();
-    AppValues& values = home.values;
-    const QString path = make(c.target);
-    if (!c.settingsWritable)
-        values.dataFileIniPath = home.path() + QStringLiteral("/missing/VKI010.ini");
-    dialogs.answerWhenNone = c.agrees;
-    const AppValues before = values;
-    DataFileSwitch dataFile(values, dialogs, home.path() + QStringLiteral("/no-tool"));
-    int switched = 0;
-    QObject::connect(&dataFile, &DataFileSwitch::switched, [&] { ++switched; });
-
-    EXPECT_EQ(dataFile.open(path), c.outcome);
-    const bool done = c.outcome == Outcome::Switched;
-    EXPECT_EQ(switched, done ? 1 : 0);
-    EXPECT_EQ(values.dataFilePath, done ? path : before.dataFilePath);
-    EXPECT_EQ(values.windowTitle,
-              done ? QStringLiteral("VOKU英単カード　new \"単語\".vku") : before.windowTitle);
-    const bool written = done && c.settingsWritable;
-    EXPECT_EQ(SettingsFiles::readDataFileSetting(home.settingsFile(SettingsFiles::dataFileFile)),
-              written ? path : QStringLiteral("old"));
-    EXPECT_EQ(home.settingsBytes(SettingsFiles::groupSelectionFile), written ? "" : "  3\r\n");
-    const QStringList said = dialogs.messages + dialogs.questions;
-    EXPECT_EQ(said.size(), *c.said ? 1 : 0) << qPrintable(said.join('|'));
-    if (*c.said) {
-        EXPECT_TRUE(said.first().contains(QString::fromUtf8(c.said))) << qPrintable(said.first());
-        EXPECT_LT(said.first().size(), 300);
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Targets, DataFileSwitchTest,
-    ::testing::Values(
-        Case{"WordFile", Target::WordFile, true, false, Outcome::Switched, ""},
-        Case{"Missing", Target::Missing, true, false, Outcome::Refused, "見つかりません"},
-        Case{"TextFile", Target::TextFile, true, false, Outcome::Refused,
-             "単語データファイルではありません"},
-        Case{"TooLong", Target::TooLong, true, false, Outcome::Refused, "見つかりません"},
-        Case{"LegacyAgreed", Target::Legacy, true, true, Outcome::Converting, "変換しますか"},
-        Case{"LegacyDeclined", Target::Legacy, true, false, Outcome::Refused, "small-2000.vku.bak"},
-        Case{"UnwritableSettings", Target::WordFile, false, false, Outcome::Switched,
-             "このまま続けます"}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(DataFileSwitchTitle, WindowTitleTakesTheFileName) {
-    EXPECT_EQ(DataFileSwitch::windowTitleFor("/home/u/english.vku"), "VOKU英単カード　english.vku");
-    EXPECT_EQ(DataFileSwitch::windowTitleFor("english.vku"), "VOKU英単カード　english.vku");
-    EXPECT_EQ(DataFileSwitch::windowTitleFor(QString()), QString());
 }
 
 } // namespace

@@ -33,9 +33,8 @@ TEST(DataFileSwitch, ChecksTheFileBeforeAnySettingChanges) {
     for (const auto& row : rows) {
         SCOPED_TRACE(testing::Message() << int(row.target) << row.settingsWritable << row.agrees);
         SettingsHome home;
-        AppValues& values = home.values;
         home.select(home.path() + "/old.vku");
-        testfiles::writeAll(values.dataFileIniPath, "\"old\"\r\n");
+        testfiles::writeAll(home.values.dataFileIniPath, "\"old\"\r\n");
         testfiles::writeAll(home.settingsFile(SettingsFiles::groupSelectionFile), "  3\r\n");
         QString path = home.path() + "/new \"単語\".vku";
         if (row.target == Target::WordFile)
@@ -47,28 +46,27 @@ TEST(DataFileSwitch, ChecksTheFileBeforeAnySettingChanges) {
         if (row.target == Target::Legacy)
             path = testfiles::copyFixture("jet/small-2000.vku", home.path());
         if (!row.settingsWritable)
-            values.dataFileIniPath = home.path() + "/missing/VKI010.ini";
+            home.values.dataFileIniPath = home.path() + "/missing/VKI010.ini";
         FakeDialogs dialogs;
         dialogs.answerWhenNone = row.agrees;
-        const AppValues before = values;
-        DataFileSwitch dataFile(values, dialogs, home.path() + "/no-tool");
+        const AppValues before = home.values;
+        DataFileSwitch dataFile(home.values, dialogs, home.path() + "/no-tool");
         int switched = 0;
         QObject::connect(&dataFile, &DataFileSwitch::switched, [&] { ++switched; });
 
         EXPECT_EQ(dataFile.open(path), row.outcome);
-        const bool done = row.outcome == Outcome::Switched;
-        EXPECT_EQ(switched, done ? 1 : 0);
-        EXPECT_EQ(values.dataFilePath, done ? path : before.dataFilePath);
-        EXPECT_EQ(values.windowTitle,
-                  done ? "VOKU英単カード　new \"単語\".vku" : before.windowTitle);
-        const bool written = done && row.settingsWritable;
+        const bool done = row.outcome == Outcome::Switched, written = done && row.settingsWritable;
+        const AppValues& now = home.values;
+        EXPECT_EQ(QStringList({now.dataFilePath, now.windowTitle, QString::number(switched)}),
+                  done ? QStringList({path, "VOKU英単カード　new \"単語\".vku", "1"})
+                       : QStringList({before.dataFilePath, before.windowTitle, "0"}));
         EXPECT_EQ(
-            SettingsFiles::readDataFileSetting(home.settingsFile(SettingsFiles::dataFileFile)),
-            written ? path : "old");
-        EXPECT_EQ(home.settingsBytes(SettingsFiles::groupSelectionFile), written ? "" : "  3\r\n");
+            SettingsFiles::readDataFileSetting(home.settingsFile(SettingsFiles::dataFileFile)) +
+                home.settingsBytes(SettingsFiles::groupSelectionFile),
+            written ? path : "old  3\r\n");
         const QStringList said = dialogs.messages + dialogs.questions;
-        EXPECT_EQ(said.size(), *row.said ? 1 : 0);
-        EXPECT_TRUE(said.value(0).contains(QString::fromUtf8(row.said)) &&
+        EXPECT_TRUE(said.size() == (*row.said ? 1 : 0) &&
+                    said.value(0).contains(QString::fromUtf8(row.said)) &&
                     said.value(0).size() < 300)
             << qPrintable(said.join('|'));
     }

@@ -53,16 +53,14 @@ private slots:
             QStringList shown;
             whenModal<QMessageBox>([&, press = press](QMessageBox* box) {
                 shown << box->windowTitle() << box->text() << box->button(press)->text()
-                      << QString::number(box->icon()) << QString::number(box->buttons().size());
+                      << QString::number(box->icon());
                 box->button(press)->click();
             });
-            if (press == QMessageBox::Ok) {
-                dialogs_.inform("文", UserDialogs::Icon::Exclamation);
-            } else {
-                QCOMPARE(dialogs_.askYesNo("文"), press == QMessageBox::Yes);
-            }
-            QCOMPARE(shown, QStringList({"VOKU英単カード", "文", caption, QString::number(icon),
-                                         press == QMessageBox::Ok ? "1" : "2"}));
+            const bool answer = press == QMessageBox::Ok
+                                    ? (dialogs_.inform("文", UserDialogs::Icon::Exclamation), true)
+                                    : dialogs_.askYesNo("文");
+            QCOMPARE(answer, press != QMessageBox::No);
+            QCOMPARE(shown, QStringList({"VOKU英単カード", "文", caption, QString::number(icon)}));
         }
     }
 
@@ -107,15 +105,13 @@ private slots:
         QTemporaryDir dir;
         AppValues values;
         values.appFolder = dir.path() + '/';
-        testfiles::writeAll(dir.filePath("ng.wav"), "not a sound");
-        const QString none = dir.filePath("none.so");
-        LazySoundPlayer player(values, {none, VOKU_SOUND_MODULE});
+        testfiles::writeAll(dir.filePath("ok.wav"), "not a sound");
+        LazySoundPlayer player(values, {"/no/such.so", VOKU_SOUND_MODULE}),
+            none(values, {"/no/such.so"});
         player.play("ok.wav");
-        QVERIFY2(player.hasModule(), "the real player is loaded on the first sound");
-        player.play("ng.wav");
-        LazySoundPlayer withoutModule(values, {none});
-        withoutModule.play("ng.wav");
-        QVERIFY(!withoutModule.hasModule());
+        none.play("ok.wav");
+        QVERIFY2(player.hasModule() && !none.hasModule(),
+                 "the module is loaded on the first sound");
         QVERIFY(!QtDocumentOpener().open("/no/such/manual.pdf"));
     }
 };

@@ -7,7 +7,6 @@
 #include "support/testfiles.h"
 
 #include <QDir>
-#include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -17,110 +16,92 @@ using namespace SettingsFiles;
 namespace {
 
 // "単語" and "①～" in code page 932; the latter two exist only in CP932, not in Shift_JIS.
-const QByteArray tango("\x92\x50\x8C\xEA");
-const QByteArray circledOneTilde("\x87\x40\x81\x60");
+const QByteArray tango("\x92\x50\x8C\xEA"), circledOneTilde("\x87\x40\x81\x60");
+
+// Lines written as a|b, each ended with CR LF.
+QByteArray crlf(QByteArray lines) {
+    return lines.replace('|', "\r\n") + "\r\n";
+}
 
 class SettingsFilesTest : public ::testing::Test {
 protected:
-    // The input file holding bytes; none for null bytes.
-    QString file(const QByteArray& bytes) {
+    QString file(const QByteArray& bytes) { // the input file holding bytes; none for null bytes
         if (!QFile::remove(in))
             QDir().rmdir(in);
         if (!bytes.isNull())
             testfiles::writeAll(in, bytes);
         return in;
     }
-
     QTemporaryDir dir;
-    const QString in = dir.filePath("in.ini");
-    const QString out = dir.filePath("out.ini");
+    const QString in = dir.filePath("in.ini"), out = dir.filePath("out.ini");
 };
 
 TEST(ColourNumber, DecimalTextsMapToColoursAndBack) {
     const QColor none(Qt::green);
-    const auto system = [](QPalette::ColorRole role) { return QPalette().color(role); };
     const std::pair<const char*, QColor> rows[] = {
         {"5649426", QColor(0x12, 0x34, 0x56)}, // 0x00BBGGRR
-        {"16777215", QColor(Qt::white)},
-        {"0", QColor(Qt::black)},
-        {"-2147483624", system(QPalette::ToolTipBase)}, // system colour 24
-        {"-2147483633", system(QPalette::Button)},
-        {"", none},
-        {"blue", none},
-        {"16777216", none},
-        {"-2147483617", none},
-        {"-1", none},
-        {"99999999999", none}};
+        {"16777215", Qt::white},
+        {"0", Qt::black},
+        {"-2147483624", QPalette().color(QPalette::ToolTipBase)}, // system colour 24
+        {"-2147483633", QPalette().color(QPalette::Button)}};
     for (const auto& [text, colour] : rows) {
-        SCOPED_TRACE(text);
-        EXPECT_EQ(ColourNumber::toColour(text, none), colour);
-        EXPECT_EQ(ColourNumber::isValid(text), colour != none);
-        if (colour != none && *text != '-') {
+        EXPECT_EQ(ColourNumber::toColour(text, none), colour) << text;
+        if (*text != '-') {
             EXPECT_EQ(ColourNumber::fromColour(colour), text);
         }
     }
-}
-
-TEST(SettingsFilesFormat, FreeFormatFieldAndPathsInMessages) {
-    const std::pair<QString, QString> rows[] = {
-        {"  \"C:\\data\\a, b.vku\" rest\r\n", "C:\\data\\a, b.vku"},
-        {"  VOKU data , x\r\n", "VOKU data"},
-        {"\"unclosed\r\nnext", "unclosed"},
-        // A quoted value runs to the last quote of its line, as the writer closes it.
-        {"\"/home/u/say \"hi\".vku\"\r\n\"next\"", "/home/u/say \"hi\".vku"}};
-    for (const auto& [text, field] : rows)
-        EXPECT_EQ(readFreeFormatField(text), field);
-    const QString shown = pathForMessage("/home/u/" + QString(5000, 'x') + "/単語.vku");
-    EXPECT_TRUE(shown.size() < 200 && shown.startsWith("/home/u/xx") &&
-                shown.endsWith("x/単語.vku"));
-    EXPECT_EQ(pathForMessage("/home/u/a.vku"), "/home/u/a.vku");
+    for (const char* text : {"", "blue", "16777216", "-2147483617", "-1", "99999999999"})
+        EXPECT_EQ(ColourNumber::toColour(text, none), none) << text;
 }
 
 // Each malformed or missing line falls back for its own value; the others are kept.
-TEST_F(SettingsFilesTest, DisplaySettingsReadValueByValueAndWriteByteExact) {
-    const QByteArray defaults(
-        "12648447\r\n12648447\r\n255\r\n-2147483624\r\n12648447\r\n 0 \r\n 0 \r\n");
+TEST_F(SettingsFilesTest, DisplaySettingsReadValueByValue) {
+    const QByteArray defaults = crlf("12648447|12648447|255|-2147483624|12648447| 0 | 0 ");
     const std::pair<QByteArray, QByteArray> rows[] = {
         // the file, and as written back
         {defaults, defaults},
-        {"1\r\n2\r\n3\r\n4\r\n5\r\n 1 \r\n-1 \r\n", "1\r\n2\r\n3\r\n4\r\n5\r\n 1 \r\n-1 \r\n"},
-        {"1\r\nblue\r\n3\r\n4\r\n5\r\n0\r\n  -1\r\n",
-         "1\r\n12648447\r\n3\r\n4\r\n5\r\n 0 \r\n-1 \r\n"},
-        {"1\r\n2\r\n3\r\n4\r\n-2147483000\r\n x\r\n70000\r\n",
-         "1\r\n2\r\n3\r\n4\r\n12648447\r\n 0 \r\n 0 \r\n"},
-        {"1\r\n2\r\n", "1\r\n2\r\n255\r\n-2147483624\r\n12648447\r\n 0 \r\n 0 \r\n"},
+        {crlf("1|2|3|4|5| 1 |-1 "), crlf("1|2|3|4|5| 1 |-1 ")},
+        {crlf("1|blue|3|4|5|0|  -1"), crlf("1|12648447|3|4|5| 0 |-1 ")},
+        {crlf("1|2|3|4|-2147483000| x|70000"), crlf("1|2|3|4|12648447| 0 | 0 ")},
+        {crlf("1|2"), crlf("1|2|255|-2147483624|12648447| 0 | 0 ")},
         {QByteArray(), defaults}};
     for (const auto& [bytes, rewritten] : rows) {
         ASSERT_TRUE(writeDisplaySettings(out, readDisplaySettings(file(bytes))));
         EXPECT_EQ(testfiles::readAll(out), rewritten) << bytes.constData();
     }
-    EXPECT_FALSE(
-        writeDisplaySettings(dir.filePath("no/such/VKI020.ini"), defaultDisplaySettings()));
+    EXPECT_FALSE(writeDisplaySettings(dir.filePath("no/such.ini"), defaultDisplaySettings()));
 }
 
-// CP932 with CR LF when every character fits, else UTF-8 with a byte-order mark.
+// Written in CP932 when every character fits, else in UTF-8 with a byte-order mark; a quoted
+// value runs to the last quote of its line, as the writer closes it.
 TEST_F(SettingsFilesTest, DataFileSettingReadsBackWhatItWrote) {
-    const std::pair<QString, QByteArray> rows[] = {
-        {"/home/u/単語.vku", "\"/home/u/" + tango + ".vku\"\r\n"},
-        {"/home/u/한국어.vku",
-         "\xEF\xBB\xBF\"/home/u/\xED\x95\x9C\xEA\xB5\xAD\xEC\x96\xB4.vku\"\r\n"},
-        {"/a\"b,c\"", "\"/a\"b,c\"\"\r\n"},
-        {QString(maxPathLength, 'x'), {}},
-        {QString(maxPathLength + 1, 'x'), {}}}; // too long: read as none
-    for (const auto& [value, bytes] : rows) {
+    const QByteArray longest(maxPathLength, 'x');
+    const std::tuple<QString, QByteArray, bool> rows[] = {
+        // value, bytes, written so
+        {"/home/u/単語.vku", crlf("\"/home/u/" + tango + ".vku\""), true},
+        {"/u/한국어.vku", crlf("\xEF\xBB\xBF\"/u/\xED\x95\x9C\xEA\xB5\xAD\xEC\x96\xB4.vku\""),
+         true},
+        {"/a\"b,c\"", crlf("\"/a\"b,c\"\""), true},
+        {longest, crlf('"' + longest + '"'), true},
+        {"", crlf("\"x" + longest + '"'), false}, // too long
+        {"C:\\a, b.vku", crlf("  \"C:\\a, b.vku\" rest"), false},
+        {"VOKU data", crlf("  VOKU data , x"), false},
+        {"unclosed", "\"unclosed\r\nnext", false}};
+    for (const auto& [value, bytes, written] : rows) {
+        EXPECT_EQ(readDataFileSetting(file(bytes)), value);
         ASSERT_TRUE(writeDataFileSetting(out, value));
-        if (!bytes.isNull()) {
-            EXPECT_EQ(testfiles::readAll(out), bytes);
-        }
-        EXPECT_EQ(readDataFileSetting(out), value.size() > maxPathLength ? QString() : value);
+        EXPECT_EQ(testfiles::readAll(out) == bytes, written) << qPrintable(value);
     }
+    const QString shown = pathForMessage("/home/u/" + QString(5000, 'x') + "/単語.vku");
+    EXPECT_TRUE(shown.size() < 200 && shown.startsWith("/home/u/x") && shown.endsWith("/単語.vku"));
+    EXPECT_EQ(pathForMessage("/home/u/a.vku"), "/home/u/a.vku");
 }
 
 // Only regular files of at most 1 MiB are read; anything else reads as missing, at once.
 TEST_F(SettingsFilesTest, GroupSelectionFromSmallRegularFilesOnly) {
     const QByteArray tooLongForATag(300, '9');
-    ASSERT_TRUE(writeGroupSelection(
-        out, *readGroupSelection(file("  1\r\n" + tooLongForATag + "\r\n 12\r\n123\r\n"))));
+    const auto read = readGroupSelection(file("  1\r\n" + tooLongForATag + "\r\n 12\r\n123\r\n"));
+    ASSERT_TRUE(writeGroupSelection(out, *read));
     EXPECT_EQ(testfiles::readAll(out), "  1\r\n 12\r\n123\r\n");
     EXPECT_EQ(readGroupSelection(file("")), QStringList());
     const std::pair<const char*, std::function<bool()>> makers[] = {
@@ -132,40 +113,36 @@ TEST_F(SettingsFilesTest, GroupSelectionFromSmallRegularFilesOnly) {
          [&] { return testfiles::writeAll(file({}), QByteArray(maxFileBytes + 1, '1')); }}};
     for (const auto& [kind, make] : makers) {
         ASSERT_TRUE(make()) << kind;
-        EXPECT_FALSE(readGroupSelection(in)) << kind;
-        EXPECT_FALSE(readStartMessages(in)) << kind;
+        EXPECT_TRUE(!readGroupSelection(in) && !readStartMessages(in)) << kind;
     }
 }
 
 QByteArray messages(int index, int count) {
-    QByteArray bytes = " " + QByteArray::number(index) + " \r\n";
+    QByteArray lines = " " + QByteArray::number(index) + " ";
     for (int i = 0; i < count; ++i)
-        bytes += "message " + QByteArray::number(i) + "\r\n";
-    return bytes;
+        lines += "|message " + QByteArray::number(i);
+    return crlf(lines);
 }
 
 // Each start shows the indexed message and moves the index on, back to 0 after 15; the file
 // keeps at most sixteen messages and no empty line.
 TEST_F(SettingsFilesTest, StartMessageTakesItsTurn) {
-    const struct {
-        QByteArray bytes;
-        const char* shown;
-        QByteArray after; // null: no file
-    } rows[] = {{" 1 \r\n" + tango + "\r\n" + circledOneTilde + "\r\n", "①～",
-                 " 2 \r\n" + tango + "\r\n" + circledOneTilde + "\r\n"},
-                {messages(14, 16), "message 14", messages(15, 16)},
-                {messages(15, 16), "message 15", messages(0, 16)},
-                {messages(20, 5), "", messages(0, 5)},
-                {messages(21, 2), "message 0", messages(1, 2)},
-                {messages(0, 18), "message 0", messages(1, 16)},
-                {"x\r\nhello\r\n\r\nbye\r\n", "hello", " 1 \r\nhello\r\nbye\r\n"},
-                {"", "", " 1 \r\n"},
-                {QByteArray(), "", QByteArray()}};
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.bytes.constData());
-        EXPECT_EQ(StartupSequence::takeStartMessage(file(row.bytes)), QString::fromUtf8(row.shown));
-        EXPECT_EQ(testfiles::readAll(in), row.after);
-        EXPECT_EQ(QFile::exists(in), !row.after.isNull());
+    const std::tuple<QByteArray, const char*, QByteArray> rows[] = {
+        // after: null for no file
+        {" 1 \r\n" + tango + "\r\n" + circledOneTilde + "\r\n", "①～",
+         " 2 \r\n" + tango + "\r\n" + circledOneTilde + "\r\n"},
+        {messages(14, 16), "message 14", messages(15, 16)},
+        {messages(15, 16), "message 15", messages(0, 16)},
+        {messages(20, 5), "", messages(0, 5)},
+        {messages(21, 2), "message 0", messages(1, 2)},
+        {messages(0, 18), "message 0", messages(1, 16)},
+        {crlf("x|hello||bye"), "hello", crlf(" 1 |hello|bye")},
+        {"", "", crlf(" 1 ")},
+        {QByteArray(), "", QByteArray()}};
+    for (const auto& [bytes, shown, after] : rows) {
+        EXPECT_EQ(StartupSequence::takeStartMessage(file(bytes)), QString::fromUtf8(shown));
+        EXPECT_EQ(testfiles::readAll(in), after) << bytes.constData();
+        EXPECT_EQ(QFile::exists(in), !after.isNull());
     }
 }
 

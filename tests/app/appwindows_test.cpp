@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The program's windows handing over to each other on the installed sample words, and a
-// second copy of the program handing its file to the first.
+// The program's windows handing over to each other on the installed sample words, a second
+// copy of the program handing its file to the first, and the real seams to the desktop.
+#include "app/lazysoundplayer.h"
+#include "app/qtdocumentopener.h"
+#include "app/qtuserdialogs.h"
 #include "app/settingsfiles.h"
+#include "program/applicationsetup.h"
 #include "program/appwindows.h"
 #include "program/singleinstance.h"
 
@@ -10,8 +14,14 @@
 #include "support/widgetlookup.h"
 
 #include <QAction>
+#include <QColorDialog>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QSignalSpy>
+#include <QTimer>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -39,8 +49,25 @@ class AppWindowsTest : public QObject {
         click(windows_->startScreen(), "Command1");
         QTRY_VERIFY(window("VK0010"));
     }
+    // Runs action on the next modal dialog of type T once it is up.
+    template <typename T> static void whenModal(std::function<void(T*)> action) {
+        auto* timer = new QTimer;
+        QObject::connect(timer, &QTimer::timeout, [timer, action] {
+            if (auto* modal = qobject_cast<T*>(QApplication::activeModalWidget())) {
+                timer->stop();
+                timer->deleteLater();
+                action(modal);
+            }
+        });
+        timer->start(10);
+    }
 
 private slots:
+    // As the program starts: Japanese texts in Qt's own dialogs, and the program's icon.
+    void initTestCase() {
+        ApplicationSetup::apply(*qApp);
+        QVERIFY(!QApplication::windowIcon().pixmap(32).isNull());
+    }
     void init() {
         home_ = std::make_unique<testfiles::TempHome>();
         dialogs_ = FakeDialogs();
@@ -152,6 +179,68 @@ private slots:
             QVERIFY2(name.startsWith(folder + '/') == used, qPrintable(kind));
             QVERIFY(!used || (::lstat(path, &status) == 0 && (status.st_mode & 0777) == 0700));
         }
+    }
+
+    void messageBoxesCarryTitleTextIconAndAnswer() {
+        const std::tuple<QMessageBox::StandardButton, QMessageBox::Icon, QString> rows[] = {
+            {QMessageBox::Ok, QMessageBox::Warning, "OK"},
+            {QMessageBox::Yes, QMessageBox::Question, "はい(&Y)"},
+            {QMessageBox::No, QMessageBox::Question, "いいえ(&N)"}};
+        for (const auto& [press, icon, caption] : rows) {
+            QStringList shown;
+            whenModal<QMessageBox>([&, press = press](QMessageBox* box) {
+                shown << box->windowTitle() << box->text() << box->button(press)->text()
+                      << QString::number(box->icon());
+                box->button(press)->click();
+            });
+            QtUserDialogs dialogs;
+            if (press == QMessageBox::Ok)
+                dialogs.inform("文", UserDialogs::Icon::Exclamation);
+            QVERIFY(press == QMessageBox::Ok ||
+                    dialogs.askYesNo("文") == (press == QMessageBox::Yes));
+            QCOMPARE(shown, QStringList({"VOKU英単カード", "文", caption, QString::number(icon)}));
+        }
+    }
+
+    // Qt's own file and colour dialogs, started where the program asks; cancel gives nothing.
+    void fileAndColourDialogs() {
+        QTemporaryDir dir;
+        testfiles::writeAll(dir.filePath("a.vku"), "");
+        QStringList shown;
+        whenModal<QFileDialog>([&](QFileDialog* dialog) {
+            shown << dialog->nameFilters() << dialog->directory().path();
+            shown << (dialog->testOption(QFileDialog::DontUseNativeDialog) ? "own" : "native");
+            auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+            name->setText("a.vku");
+            QTest::keyClick(name, Qt::Key_Return);
+        });
+        QCOMPARE(QtUserDialogs().chooseDataFile(dir.path()), dir.filePath("a.vku"));
+        QCOMPARE(shown, QStringList({"単語データ (*.vku)", dir.path(), "own"}));
+        for (const bool accept : {false, true}) {
+            QColor started;
+            whenModal<QColorDialog>([&](QColorDialog* dialog) {
+                started = dialog->currentColor();
+                dialog->setCurrentColor(Qt::red);
+                accept ? static_cast<QDialog*>(dialog)->accept() : dialog->reject();
+            });
+            QCOMPARE(QtUserDialogs().chooseColour(QColor(0xFF, 0xFF, 0xC0)),
+                     accept ? std::optional<QColor>(Qt::red) : std::nullopt);
+            QCOMPARE(started, QColor(0xFF, 0xFF, 0xC0));
+        }
+    }
+
+    // No sound module, a file that is no sound, no audio device, no document: silence, no wait.
+    void soundAndDocumentsFailSilently() {
+        AppValues values;
+        values.appFolder = home_->path() + '/';
+        testfiles::writeAll(home_->path() + "/ok.wav", "not a sound");
+        LazySoundPlayer player(values, {"/no/such.so", VOKU_SOUND_MODULE}),
+            none(values, {"/no/such.so"});
+        player.play("ok.wav");
+        none.play("ok.wav");
+        QVERIFY2(player.hasModule() && !none.hasModule(),
+                 "the module is loaded on the first sound");
+        QVERIFY(!QtDocumentOpener().open("/no/such/manual.pdf"));
     }
 };
 

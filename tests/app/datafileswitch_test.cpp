@@ -11,42 +11,36 @@ namespace {
 
 using Outcome = DataFileSwitch::Outcome;
 
-enum class Target { WordFile, Missing, TextFile, TooLong, Legacy };
-
 // The file is checked before any setting changes; a setting that cannot be written is
 // reported and the switch goes on.
 TEST(DataFileSwitch, ChecksTheFileBeforeAnySettingChanges) {
+    SettingsHome home;
+    const QString word = home.path() + "/new \"単語\".vku", text = home.path() + "/text.vku";
+    testwords::makeWordFile(word, {testwords::word(1, 1)});
+    testfiles::writeAll(text, "group,key\n");
+    const QString legacy = testfiles::copyFixture("jet/small-2000.vku", home.path());
+    const QString dataFileSetting = home.values.dataFileIniPath;
     const struct {
-        Target target;
+        QString path;
         bool settingsWritable;
         bool agrees; // to a conversion
         Outcome outcome;
         const char* said; // part of the one message or question; "" for none
-    } rows[] = {
-        {Target::WordFile, true, false, Outcome::Switched, ""},
-        {Target::Missing, true, false, Outcome::Refused, "見つかりません"},
-        {Target::TextFile, true, false, Outcome::Refused, "単語データファイルではありません"},
-        {Target::TooLong, true, false, Outcome::Refused, "見つかりません"},
-        {Target::Legacy, true, true, Outcome::Converting, "変換しますか"},
-        {Target::Legacy, true, false, Outcome::Refused, "small-2000.vku.bak"},
-        {Target::WordFile, false, false, Outcome::Switched, "このまま続けます"}};
+    } rows[] = {{word, true, false, Outcome::Switched, ""},
+                {home.path() + "/missing.vku", true, false, Outcome::Refused, "見つかりません"},
+                {text, true, false, Outcome::Refused, "単語データファイルではありません"},
+                {word + QString(SettingsFiles::maxPathLength, 'x'), true, false, Outcome::Refused,
+                 "見つかりません"},
+                {legacy, true, false, Outcome::Refused, "small-2000.vku.bak"},
+                {legacy, true, true, Outcome::Converting, "変換しますか"},
+                {word, false, false, Outcome::Switched, "このまま続けます"}};
     for (const auto& row : rows) {
-        SCOPED_TRACE(testing::Message() << int(row.target) << row.settingsWritable << row.agrees);
-        SettingsHome home;
+        SCOPED_TRACE(qPrintable(row.path.left(200)));
         home.select(home.path() + "/old.vku");
-        testfiles::writeAll(home.values.dataFileIniPath, "\"old\"\r\n");
+        testfiles::writeAll(dataFileSetting, "\"old\"\r\n");
         testfiles::writeAll(home.settingsFile(SettingsFiles::groupSelectionFile), "  3\r\n");
-        QString path = home.path() + "/new \"単語\".vku";
-        if (row.target == Target::WordFile)
-            testwords::makeWordFile(path, {testwords::word(1, 1)});
-        if (row.target == Target::TextFile)
-            testfiles::writeAll(path, "group,key\n");
-        if (row.target == Target::TooLong)
-            path += QString(SettingsFiles::maxPathLength, 'x');
-        if (row.target == Target::Legacy)
-            path = testfiles::copyFixture("jet/small-2000.vku", home.path());
-        if (!row.settingsWritable)
-            home.values.dataFileIniPath = home.path() + "/missing/VKI010.ini";
+        home.values.dataFileIniPath =
+            row.settingsWritable ? dataFileSetting : home.path() + "/no/VKI010.ini";
         FakeDialogs dialogs;
         dialogs.answerWhenNone = row.agrees;
         const AppValues before = home.values;
@@ -54,20 +48,18 @@ TEST(DataFileSwitch, ChecksTheFileBeforeAnySettingChanges) {
         int switched = 0;
         QObject::connect(&dataFile, &DataFileSwitch::switched, [&] { ++switched; });
 
-        EXPECT_EQ(dataFile.open(path), row.outcome);
+        EXPECT_EQ(dataFile.open(row.path), row.outcome);
         const bool done = row.outcome == Outcome::Switched, written = done && row.settingsWritable;
         const AppValues& now = home.values;
         EXPECT_EQ(QStringList({now.dataFilePath, now.windowTitle, QString::number(switched)}),
-                  done ? QStringList({path, "VOKU英単カード　new \"単語\".vku", "1"})
+                  done ? QStringList({word, "VOKU英単カード　new \"単語\".vku", "1"})
                        : QStringList({before.dataFilePath, before.windowTitle, "0"}));
-        EXPECT_EQ(
-            SettingsFiles::readDataFileSetting(home.settingsFile(SettingsFiles::dataFileFile)) +
-                home.settingsBytes(SettingsFiles::groupSelectionFile),
-            written ? path : "old  3\r\n");
+        EXPECT_EQ(SettingsFiles::readDataFileSetting(dataFileSetting) +
+                      home.settingsBytes(SettingsFiles::groupSelectionFile),
+                  written ? word : "old  3\r\n");
         const QStringList said = dialogs.messages + dialogs.questions;
-        EXPECT_TRUE(said.size() == (*row.said ? 1 : 0) &&
-                    said.value(0).contains(QString::fromUtf8(row.said)) &&
-                    said.value(0).size() < 300)
+        EXPECT_TRUE(said.size() == (*row.said ? 1 : 0) && said.value(0).size() < 300 &&
+                    said.value(0).contains(QString::fromUtf8(row.said)))
             << qPrintable(said.join('|'));
     }
 }

@@ -1,0 +1,279 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The settings files byte by byte and the colour numbers they hold; start-up on a real HOME
+// (the settings folder made from the templates, the settings loaded, the start screen's steps);
+// and switching the current data file.
+#include "app/colournumber.h"
+#include "app/datafileswitch.h"
+#include "app/settingsfiles.h"
+#include "app/settingsmodule.h"
+#include "screens/start/startupsequence.h"
+
+#include "support/fakeseams.h"
+#include "support/settingshome.h"
+#include "support/testwords.h"
+
+#include <QDir>
+#include <functional>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+using namespace SettingsFiles;
+
+namespace {
+
+// Lines written as "a|b", each ended by CR LF.
+QByteArray crlf(QByteArray lines) {
+    return lines.replace('|', "\r\n") + "\r\n";
+}
+
+// Replaces what is at path by a file of bytes, or by nothing for null bytes.
+QString put(const QString& path, const QByteArray& bytes) {
+    if (!QFile::remove(path))
+        QDir().rmdir(path);
+    if (!bytes.isNull())
+        testfiles::writeAll(path, bytes);
+    return path;
+}
+
+class SettingsFilesTest : public ::testing::Test {
+protected:
+    QString file(const QByteArray& bytes) { return put(in, bytes); }
+    QTemporaryDir dir;
+    const QString in = dir.filePath("in.ini"), out = dir.filePath("out.ini");
+};
+
+// 0x00BBGGRR, or a system colour with the top bit set; anything else is no colour.
+TEST(ColourNumber, DecimalTextsMapToColoursAndBack) {
+    const QColor none(Qt::green), tip = QPalette().color(QPalette::ToolTipBase);
+    EXPECT_EQ(ColourNumber::fromColour(QColor(0x12, 0x34, 0x56)), "5649426");
+    const std::pair<const char*, QColor> rows[] = {{"5649426", QColor(0x12, 0x34, 0x56)},
+                                                   {"16777215", Qt::white},
+                                                   {"-2147483624", tip},
+                                                   {"16777216", none},
+                                                   {"-2147483617", none},
+                                                   {"-1", none},
+                                                   {"blue", none}};
+    for (const auto& [text, colour] : rows)
+        EXPECT_EQ(ColourNumber::toColour(text, none), colour) << text;
+}
+
+// Each malformed or missing line falls back for its own value; the others are kept.
+TEST_F(SettingsFilesTest, DisplaySettingsReadValueByValue) {
+    const QByteArray defaults = crlf("12648447|12648447|255|-2147483624|12648447| 0 | 0 ");
+    // The file, and the settings read from it as written back.
+    const std::pair<QByteArray, QByteArray> rows[] = {
+        {defaults, defaults},
+        {crlf("1|2|3|4|5| 1 |-1 "), crlf("1|2|3|4|5| 1 |-1 ")},
+        {crlf("1|blue|3|4|5|0|  -1"), crlf("1|12648447|3|4|5| 0 |-1 ")},
+        {crlf("1|2|3|4|-2147483000| x|70000"), crlf("1|2|3|4|12648447| 0 | 0 ")},
+        {crlf("1|2"), crlf("1|2|255|-2147483624|12648447| 0 | 0 ")},
+        {QByteArray(), defaults}};
+    for (const auto& [bytes, rewritten] : rows) {
+        ASSERT_TRUE(writeDisplaySettings(out, readDisplaySettings(file(bytes))));
+        EXPECT_EQ(testfiles::readAll(out), rewritten) << bytes.constData();
+    }
+    EXPECT_FALSE(writeDisplaySettings(dir.filePath("no/such.ini"), defaultDisplaySettings()));
+}
+
+// Written in CP932 ("単語" below) when every character fits; a quoted value runs to the last
+// quote of its line, as the writer closes it.
+TEST_F(SettingsFilesTest, DataFileSettingReadsBackWhatItWrote) {
+    const QByteArray longest(maxPathLength, 'x');
+    const std::tuple<QString, QByteArray, bool> rows[] = {
+        // value, bytes, written so
+        {"/home/u/単語.vku", crlf("\"/home/u/\x92\x50\x8C\xEA.vku\""), true},
+        {"/a\"b,c\"", crlf("\"/a\"b,c\"\""), true},
+        {longest, crlf('"' + longest + '"'), true},
+        {"", crlf("\"x" + longest + '"'), false}, // too long
+        {"C:\\a, b.vku", crlf("  \"C:\\a, b.vku\" rest"), false},
+        {"VOKU data", crlf("  VOKU data , x"), false},
+        {"unclosed", "\"unclosed\r\nnext", false}};
+    for (const auto& [value, bytes, written] : rows) {
+        EXPECT_EQ(readDataFileSetting(file(bytes)), value);
+        ASSERT_TRUE(writeDataFileSetting(out, value));
+        EXPECT_EQ(testfiles::readAll(out) == bytes, written) << qPrintable(value);
+    }
+}
+
+// Only regular files of at most 1 MiB are read; anything else reads as missing, at once.
+TEST_F(SettingsFilesTest, GroupSelectionFromSmallRegularFilesOnly) {
+    const auto read = readGroupSelection(file(crlf("  1|" + QByteArray(300, '9') + "| 12|123")));
+    ASSERT_TRUE(writeGroupSelection(out, *read));
+    EXPECT_EQ(testfiles::readAll(out), crlf("  1| 12|123"));
+    EXPECT_EQ(readGroupSelection(file("")), QStringList());
+    const std::pair<const char*, std::function<bool()>> makers[] = {
+        {"none", [&] { return !QFile::exists(file({})); }},
+        {"fifo", [&] { return ::mkfifo(QFile::encodeName(file({})).constData(), 0600) == 0; }},
+        {"device", [&] { return QFile::link("/dev/zero", file({})); }},
+        {"folder", [&] { return QDir().mkdir(file({})); }},
+        {"too big",
+         [&] { return testfiles::writeAll(file({}), QByteArray(maxFileBytes + 1, '1')); }}};
+    for (const auto& [kind, make] : makers) {
+        ASSERT_TRUE(make()) << kind;
+        EXPECT_TRUE(!readGroupSelection(in) && !readStartMessages(in)) << kind;
+    }
+}
+
+// Each start shows the indexed message and moves the index on, back to 0 after 15; the file
+// keeps at most sixteen messages and no empty line.
+TEST_F(SettingsFilesTest, StartMessageTakesItsTurn) {
+    const QByteArray many = QByteArray("|m").repeated(18), sixteen = QByteArray("|m").repeated(16);
+    const std::tuple<QByteArray, const char*, QByteArray> rows[] = {
+        // after: null for no file
+        {crlf(" 1 |a|b"), "b", crlf(" 2 |a|b")},
+        {crlf(" 14 |a"), "", crlf(" 15 |a")},
+        {crlf(" 15 |a"), "", crlf(" 0 |a")},
+        {crlf(" 20 |a"), "", crlf(" 0 |a")},
+        {crlf(" 21 |a||b"), "a", crlf(" 1 |a|b")},
+        {crlf(" 0 " + many), "m", crlf(" 1 " + sixteen)},
+        {"", "", crlf(" 1 ")},
+        {QByteArray(), "", QByteArray()}};
+    for (const auto& [bytes, shown, after] : rows) {
+        EXPECT_EQ(StartupSequence::takeStartMessage(file(bytes)), QString::fromUtf8(shown));
+        EXPECT_EQ(testfiles::readAll(in), after) << bytes.constData();
+        EXPECT_EQ(QFile::exists(in), !after.isNull());
+    }
+}
+
+// A HOME that holds the program: "prog/bin/" with "Vokuini.ini", which names the settings
+// folder "VOKU英", and the read-only templates in "Ini/", as installed.
+struct Program {
+    Program() {
+        put("prog/bin/Vokuini.ini", "\"VOKU\x89\x70\"\r\n");
+        put("prog/bin/Ini/VKI000.ini", " 0 \r\nhello\r\n");
+        put("prog/bin/Ini/VKI010.ini", "\"sample.vku\"\r\n");
+        put("prog/bin/Ini/VKI020.ini", crlf("1|2|3|4|5| 1 |-1 "));
+        put("prog/bin/Ini/VKI030.ini", "");
+        for (const QFileInfo& file : QDir(home.path() + "/prog/bin/Ini").entryInfoList(QDir::Files))
+            QFile::setPermissions(file.filePath(), QFile::ReadOwner);
+    }
+    void put(const QString& path, const QByteArray& bytes) {
+        ::put(home.path() + '/' + path, bytes);
+    }
+
+    testfiles::TempHome home;
+    AppValues values;
+    FakeDialogs dialogs;
+    SettingsModule module{values, dialogs, home.path() + "/prog/bin"};
+};
+
+const QString announce =
+    "設定ファイルをコピーします。キャンセルしないでください！始めますのでOKボタ"
+    "ンをクリックしてください。";
+const QString copied = "設定ファイルをコピーしました。OKボタンをクリックしてください。";
+const QString choose = "単語データを選択してください。";
+const QString loadedDefaults = "12648447,12648447,255,-2147483624,12648447,0,0|||load |show";
+
+// Only a missing file is copied: the learner's own files stay as they are. Installed, the
+// program's data lie in share/voku beside bin, under any prefix.
+TEST(SettingsModule, PreparesTheSettingsFolderAndLoadsIt) {
+    const struct {
+        QList<std::pair<QString, QByteArray>> files; // put in HOME (~) first
+        QStringList said;
+        // The settings folder, the data file, the display settings; the start screen's message
+        // and picture, and its steps.
+        QString loaded;
+    } rows[] = {
+        {{{"prog/bin/VOKU.gif", "GIF89a"}},
+         {announce, copied},
+         "~/Documents/VOKU英/|~/Documents/VOKU英/sample.vku|1,2,3,4,5,1,-1|hello|~/prog/bin/"
+         "VOKU.gif|load VOKU英単カード　sample.vku|show"},
+        {{{"Documents/VOKU英/VKI000.ini", ""},
+          {"Documents/VOKU英/VKI010.ini", "\"/data/mine.vku\"\r\n"},
+          {"Documents/VOKU英/VKI020.ini", crlf("9|8|7|6|5| 0 | 1 ")}},
+         {announce, copied},
+         "~/Documents/VOKU英/|/data/mine.vku|9,8,7,6,5,0,1|||load VOKU英単カード　mine.vku|show"},
+        {{{"prog/bin/Vokuini.ini", {}}},
+         {announce,
+          "設定ファイルのひな形のフォルダーが見つかりません。初期設定で続けます。\n~/prog/share/"
+          "voku/Ini",
+          choose},
+         "~/Documents/VOKU英単カード/|none|" + loadedDefaults},
+        {{{"Documents", "not a folder"}},
+         {announce, "処理が中断されました。",
+          "設定フォルダーに書き込めません。設定は保存されず、このまま続けます。\n~/Documents/"
+          "VOKU英/",
+          choose},
+         "~/Documents/VOKU英/|none|" + loadedDefaults},
+    };
+    for (const auto& row : rows) {
+        Program p;
+        for (const auto& [path, bytes] : row.files)
+            p.put(path, bytes);
+        QStringList steps;
+        const AppValues& v = p.values;
+        StartupSequence sequence{
+            p.module, {[&] { steps << "load " + v.windowTitle; }, [&] { steps << "show"; }}};
+        sequence.run();
+        sequence.begin();
+        sequence.begin();
+        const QString loaded =
+            QString("%1|%2|%3,%4,%5,%6,%7,%8,%9|")
+                .arg(v.settingsFolder, v.hasDataFile() ? v.dataFilePath : "none", v.mainBackColor,
+                     v.drillBackColor, v.ngBackColor, v.explainBackColor, v.explainTextBackColor,
+                     QString::number(v.noSound), QString::number(v.noExplainOnNg));
+        const QStringList shown =
+            QStringList{sequence.startMessage(), sequence.picturePath()} + steps;
+        const auto home = [&](QString text) { return text.replace(p.home.path(), "~"); };
+        EXPECT_EQ(home(p.dialogs.messages.join('\n')), row.said.join('\n'));
+        EXPECT_EQ(home(loaded + shown.join('|')), row.loaded);
+        for (const QFileInfo& copy : QDir(v.settingsFolder).entryInfoList(QDir::Files))
+            EXPECT_TRUE(copy.permissions() & QFile::WriteOwner) << qPrintable(copy.filePath());
+    }
+}
+
+// The file is checked before any setting changes; a setting that cannot be written is
+// reported and the switch goes on.
+TEST(DataFileSwitch, ChecksTheFileBeforeAnySettingChanges) {
+    using Outcome = DataFileSwitch::Outcome;
+    SettingsHome home;
+    const QString word = home.path() + "/new \"単語\".vku", text = home.path() + "/text.vku";
+    testwords::makeWordFile(word, {testwords::word(1, 1)});
+    testfiles::writeAll(text, "group,key\n");
+    const QString legacy = testfiles::copyFixture("jet/small-2000.vku", home.path());
+    const QString dataFileSetting = home.values.dataFileIniPath;
+    const struct {
+        QString path;
+        bool settingsWritable;
+        bool agrees; // to a conversion
+        Outcome outcome;
+        const char* said; // part of the one message or question; "" for none
+    } rows[] = {{word, true, false, Outcome::Switched, ""},
+                {home.path() + "/missing.vku", true, false, Outcome::Refused, "見つかりません"},
+                {text, true, false, Outcome::Refused, "単語データファイルではありません"},
+                {word + QString(SettingsFiles::maxPathLength, 'x'), true, false, Outcome::Refused,
+                 "見つかりません"},
+                {legacy, true, false, Outcome::Refused, "small-2000.vku.bak"},
+                {legacy, true, true, Outcome::Converting, "変換しますか"},
+                {word, false, false, Outcome::Switched, "このまま続けます"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(qPrintable(row.path.left(200)));
+        home.select(home.path() + "/old.vku");
+        testfiles::writeAll(dataFileSetting, "\"old\"\r\n");
+        testfiles::writeAll(home.settingsFile(SettingsFiles::groupSelectionFile), "  3\r\n");
+        home.values.dataFileIniPath =
+            row.settingsWritable ? dataFileSetting : home.path() + "/no/VKI010.ini";
+        FakeDialogs dialogs;
+        dialogs.answerWhenNone = row.agrees;
+        const AppValues before = home.values;
+        DataFileSwitch dataFile(home.values, dialogs, home.path() + "/no-tool");
+        int switched = 0;
+        QObject::connect(&dataFile, &DataFileSwitch::switched, [&] { ++switched; });
+
+        EXPECT_EQ(dataFile.open(row.path), row.outcome);
+        const bool done = row.outcome == Outcome::Switched, written = done && row.settingsWritable;
+        const AppValues& now = home.values;
+        EXPECT_EQ(QStringList({now.dataFilePath, now.windowTitle, QString::number(switched)}),
+                  done ? QStringList({word, "VOKU英単カード　new \"単語\".vku", "1"})
+                       : QStringList({before.dataFilePath, before.windowTitle, "0"}));
+        EXPECT_EQ(SettingsFiles::readDataFileSetting(dataFileSetting) +
+                      home.settingsBytes(SettingsFiles::groupSelectionFile),
+                  written ? word : "old  3\r\n");
+        const QStringList said = dialogs.messages + dialogs.questions;
+        EXPECT_TRUE(said.size() == (*row.said ? 1 : 0) && said.value(0).size() < 300 &&
+                    said.value(0).contains(QString::fromUtf8(row.said)))
+            << qPrintable(said.join('|'));
+    }
+}
+
+} // namespace

@@ -46,15 +46,12 @@ protected:
 TEST(ColourNumber, DecimalTextsMapToColoursAndBack) {
     const QColor none(Qt::green), tip = QPalette().color(QPalette::ToolTipBase);
     EXPECT_EQ(ColourNumber::fromColour(QColor(0x12, 0x34, 0x56)), "5649426");
-    const std::pair<const char*, QColor> rows[] = {{"5649426", QColor(0x12, 0x34, 0x56)},
-                                                   {"16777215", Qt::white},
-                                                   {"-2147483624", tip},
-                                                   {"16777216", none},
-                                                   {"-2147483617", none},
-                                                   {"-1", none},
-                                                   {"blue", none}};
+    const std::pair<const char*, QColor> rows[] = {
+        {"5649426", QColor(0x12, 0x34, 0x56)}, {"16777215", Qt::white}, {"-2147483624", tip}};
     for (const auto& [text, colour] : rows)
         EXPECT_EQ(ColourNumber::toColour(text, none), colour) << text;
+    for (const char* text : {"16777216", "-2147483617", "-1", "blue"})
+        EXPECT_EQ(ColourNumber::toColour(text, none), none) << text;
 }
 
 // Each malformed or missing line falls back for its own value; the others are kept.
@@ -135,88 +132,75 @@ TEST_F(SettingsFilesTest, StartMessageTakesItsTurn) {
     }
 }
 
-// A HOME that holds the program: "prog/bin/" with "Vokuini.ini", which names the settings
-// folder "VOKU英", and the read-only templates in "Ini/", as installed.
-struct Program {
-    Program() {
-        put("prog/bin/Vokuini.ini", "\"VOKU\x89\x70\"\r\n");
-        put("prog/bin/Ini/VKI000.ini", " 0 \r\nhello\r\n");
-        put("prog/bin/Ini/VKI010.ini", "\"sample.vku\"\r\n");
-        put("prog/bin/Ini/VKI020.ini", crlf("1|2|3|4|5| 1 |-1 "));
-        put("prog/bin/Ini/VKI030.ini", "");
-        for (const QFileInfo& file : QDir(home.path() + "/prog/bin/Ini").entryInfoList(QDir::Files))
-            QFile::setPermissions(file.filePath(), QFile::ReadOwner);
-    }
-    void put(const QString& path, const QByteArray& bytes) {
-        ::put(home.path() + '/' + path, bytes);
-    }
-
-    testfiles::TempHome home;
-    AppValues values;
-    FakeDialogs dialogs;
-    SettingsModule module{values, dialogs, home.path() + "/prog/bin"};
-};
-
-const QString announce =
-    "設定ファイルをコピーします。キャンセルしないでください！始めますのでOKボタ"
-    "ンをクリックしてください。";
-const QString copied = "設定ファイルをコピーしました。OKボタンをクリックしてください。";
-const QString choose = "単語データを選択してください。";
-const QString loadedDefaults = "12648447,12648447,255,-2147483624,12648447,0,0|||load |show";
-
-// Only a missing file is copied: the learner's own files stay as they are. Installed, the
-// program's data lie in share/voku beside bin, under any prefix.
+// Start-up on a HOME that holds the program: "prog/bin/" with "Vokuini.ini", which names the
+// settings folder "VOKU英", and the read-only templates in "Ini/", as installed. Only a missing
+// file is copied: the learner's own files stay as they are. Installed, the program's data lie
+// in share/voku beside bin, under any prefix.
 TEST(SettingsModule, PreparesTheSettingsFolderAndLoadsIt) {
+    const QList<std::pair<QString, QByteArray>> installed = {
+        {"prog/bin/Vokuini.ini", crlf("\"VOKU\x89\x70\"")},
+        {"prog/bin/Ini/VKI000.ini", crlf(" 0 |hello")},
+        {"prog/bin/Ini/VKI010.ini", crlf("\"sample.vku\"")},
+        {"prog/bin/Ini/VKI020.ini", crlf("1|2|3|4|5| 1 |-1 ")},
+        {"prog/bin/Ini/VKI030.ini", ""}};
+    const QString announce =
+                      "設定ファイルをコピーします。キャンセルしないでください！始めますのでOK"
+                      "ボタンをクリックしてください。",
+                  copied = "設定ファイルをコピーしました。OKボタンをクリックしてください。",
+                  choose = "単語データを選択してください。",
+                  defaults = "12648447,12648447,255,-2147483624,12648447,0,0|load |show||";
     const struct {
-        QList<std::pair<QString, QByteArray>> files; // put in HOME (~) first
+        QList<std::pair<QString, QByteArray>> files; // put in HOME (~) after the program
         QStringList said;
-        // The settings folder, the data file, the display settings; the start screen's message
-        // and picture, and its steps.
+        // The settings folder, the data file and the display settings as loaded; the start
+        // screen's steps, message and picture.
         QString loaded;
     } rows[] = {
         {{{"prog/bin/VOKU.gif", "GIF89a"}},
          {announce, copied},
-         "~/Documents/VOKU英/|~/Documents/VOKU英/sample.vku|1,2,3,4,5,1,-1|hello|~/prog/bin/"
-         "VOKU.gif|load VOKU英単カード　sample.vku|show"},
+         "~/Documents/VOKU英/|~/Documents/VOKU英/sample.vku|1,2,3,4,5,1,-1|load VOKU英単カード　"
+         "sample.vku|show|hello|~/prog/bin/VOKU.gif"},
         {{{"Documents/VOKU英/VKI000.ini", ""},
-          {"Documents/VOKU英/VKI010.ini", "\"/data/mine.vku\"\r\n"},
+          {"Documents/VOKU英/VKI010.ini", crlf("\"/data/mine.vku\"")},
           {"Documents/VOKU英/VKI020.ini", crlf("9|8|7|6|5| 0 | 1 ")}},
          {announce, copied},
-         "~/Documents/VOKU英/|/data/mine.vku|9,8,7,6,5,0,1|||load VOKU英単カード　mine.vku|show"},
+         "~/Documents/VOKU英/|/data/mine.vku|9,8,7,6,5,0,1|load VOKU英単カード　mine.vku|show||"},
         {{{"prog/bin/Vokuini.ini", {}}},
          {announce,
           "設定ファイルのひな形のフォルダーが見つかりません。初期設定で続けます。\n~/prog/share/"
           "voku/Ini",
           choose},
-         "~/Documents/VOKU英単カード/|none|" + loadedDefaults},
+         "~/Documents/VOKU英単カード/|none|" + defaults},
         {{{"Documents", "not a folder"}},
          {announce, "処理が中断されました。",
           "設定フォルダーに書き込めません。設定は保存されず、このまま続けます。\n~/Documents/"
           "VOKU英/",
           choose},
-         "~/Documents/VOKU英/|none|" + loadedDefaults},
+         "~/Documents/VOKU英/|none|" + defaults},
     };
     for (const auto& row : rows) {
-        Program p;
-        for (const auto& [path, bytes] : row.files)
-            p.put(path, bytes);
-        QStringList steps;
-        const AppValues& v = p.values;
+        testfiles::TempHome home;
+        for (const auto& [path, bytes] : installed + row.files)
+            put(home.path() + '/' + path, bytes);
+        for (const QFileInfo& file : QDir(home.path() + "/prog/bin/Ini").entryInfoList(QDir::Files))
+            QFile::setPermissions(file.filePath(), QFile::ReadOwner);
+        AppValues v;
+        FakeDialogs dialogs;
+        SettingsModule settings{v, dialogs, home.path() + "/prog/bin"};
+        QStringList shown;
         StartupSequence sequence{
-            p.module, {[&] { steps << "load " + v.windowTitle; }, [&] { steps << "show"; }}};
+            settings, {[&] { shown << "load " + v.windowTitle; }, [&] { shown << "show"; }}};
         sequence.run();
         sequence.begin();
         sequence.begin();
+        shown << sequence.startMessage() << sequence.picturePath();
         const QString loaded =
             QString("%1|%2|%3,%4,%5,%6,%7,%8,%9|")
                 .arg(v.settingsFolder, v.hasDataFile() ? v.dataFilePath : "none", v.mainBackColor,
                      v.drillBackColor, v.ngBackColor, v.explainBackColor, v.explainTextBackColor,
                      QString::number(v.noSound), QString::number(v.noExplainOnNg));
-        const QStringList shown =
-            QStringList{sequence.startMessage(), sequence.picturePath()} + steps;
-        const auto home = [&](QString text) { return text.replace(p.home.path(), "~"); };
-        EXPECT_EQ(home(p.dialogs.messages.join('\n')), row.said.join('\n'));
-        EXPECT_EQ(home(loaded + shown.join('|')), row.loaded);
+        EXPECT_EQ(dialogs.messages.join('\n').replace(home.path(), "~"), row.said.join('\n'));
+        EXPECT_EQ(QString(loaded + shown.join('|')).replace(home.path(), "~"), row.loaded);
         for (const QFileInfo& copy : QDir(v.settingsFolder).entryInfoList(QDir::Files))
             EXPECT_TRUE(copy.permissions() & QFile::WriteOwner) << qPrintable(copy.filePath());
     }

@@ -13,15 +13,8 @@
 #include "support/testfiles.h"
 #include "support/widgetlookup.h"
 
-#include <QAction>
-#include <QColorDialog>
-#include <QFileDialog>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QSignalSpy>
-#include <QTimer>
+#include <QtTest>
+#include <QtWidgets>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -132,9 +125,7 @@ private slots:
             const QString shown = exists ? file : "基本英単語.vku";
             QTRY_COMPARE(window("VK0010")->windowTitle(),
                          "VOKU英単カード　" + shown.section('/', -1));
-            QCOMPARE(SettingsFiles::readDataFileSetting(home_->documentsFolder() +
-                                                        "VOKU英単カード/VKI010.ini"),
-                     shown);
+            QCOMPARE(SettingsFiles::readDataFileSetting(windows_->values().dataFileIniPath), shown);
             QCOMPARE(dialogs_.messages.filter("見つかりません").size(), exists ? 0 : 1);
         }
     }

@@ -143,13 +143,9 @@ TEST(SettingsModule, PreparesTheSettingsFolderAndLoadsIt) {
                   copied = "設定ファイルをコピーしました。OKボタンをクリックしてください。",
                   choose = "単語データを選択してください。",
                   defaults = "12648447,12648447,255,-2147483624,12648447,0,0|load |show||";
-    const struct {
-        QList<std::pair<QString, QByteArray>> files; // put in HOME (~) after the program
-        QStringList said;
-        // The settings folder, the data file and the display settings as loaded; the start
-        // screen's steps, message and picture.
-        QString loaded;
-    } rows[] = {
+    // Files put in HOME (~) after the program; the messages; the settings folder, the data file
+    // and the display settings as loaded, then the start screen's steps, message and picture.
+    const std::tuple<QList<std::pair<QString, QByteArray>>, QStringList, QString> rows[] = {
         {{{"prog/bin/VOKU.gif", "GIF89a"}},
          {announce, copied},
          "~/Documents/VOKU英/|~/Documents/VOKU英/sample.vku|1,2,3,4,5,1,-1|load VOKU英単カード　"
@@ -172,9 +168,9 @@ TEST(SettingsModule, PreparesTheSettingsFolderAndLoadsIt) {
           choose},
          "~/Documents/VOKU英/|none|" + defaults},
     };
-    for (const auto& row : rows) {
+    for (const auto& [files, said, expected] : rows) {
         testfiles::TempHome home;
-        for (const auto& [path, bytes] : installed + row.files)
+        for (const auto& [path, bytes] : installed + files)
             put(home.path() + '/' + path, bytes);
         for (const QFileInfo& file : QDir(home.path() + "/prog/bin/Ini").entryInfoList(QDir::Files))
             QFile::setPermissions(file.filePath(), QFile::ReadOwner);
@@ -193,8 +189,8 @@ TEST(SettingsModule, PreparesTheSettingsFolderAndLoadsIt) {
                 .arg(v.settingsFolder, v.hasDataFile() ? v.dataFilePath : "none", v.mainBackColor,
                      v.drillBackColor, v.ngBackColor, v.explainBackColor, v.explainTextBackColor,
                      QString::number(v.noSound), QString::number(v.noExplainOnNg));
-        EXPECT_EQ(dialogs.messages.join('\n').replace(home.path(), "~"), row.said.join('\n'));
-        EXPECT_EQ(QString(loaded + shown.join('|')).replace(home.path(), "~"), row.loaded);
+        EXPECT_EQ(dialogs.messages.join('\n').replace(home.path(), "~"), said.join('\n'));
+        EXPECT_EQ(QString(loaded + shown.join('|')).replace(home.path(), "~"), expected);
         for (const QFileInfo& copy : QDir(v.settingsFolder).entryInfoList(QDir::Files))
             EXPECT_TRUE(copy.permissions() & QFile::WriteOwner) << qPrintable(copy.filePath());
     }
@@ -210,13 +206,9 @@ TEST(DataFileSwitch, ChecksTheFileBeforeAnySettingChanges) {
     testfiles::writeAll(text, "group,key\n");
     const QString legacy = testfiles::copyFixture("jet/small-2000.vku", home.path());
     const QString dataFileSetting = home.values.dataFileIniPath;
-    const struct {
-        QString path;
-        bool settingsWritable;
-        bool agrees; // to a conversion
-        Outcome outcome;
-        const char* said; // part of the one message or question; "" for none
-    } rows[] = {
+    // The file, whether the settings can be written and the learner agrees to a conversion, the
+    // outcome, and part of the one message or question ("" for none).
+    const std::tuple<QString, bool, bool, Outcome, const char*> rows[] = {
         {word, true, false, Outcome::Switched, ""},
         {home.path() + "/missing.vku", true, false, Outcome::Refused, "見つかりません"},
         {text, true, false, Outcome::Refused, "単語データファイルではありません"},
@@ -225,26 +217,26 @@ TEST(DataFileSwitch, ChecksTheFileBeforeAnySettingChanges) {
         {legacy, true, true, Outcome::Converting, "変換しますか"},
         {word, false, false, Outcome::Switched, "このまま続けます"}};
     const QString old = home.path() + "/old.vku";
-    for (const auto& row : rows) {
-        SCOPED_TRACE(qPrintable(row.path.left(200)));
+    for (const auto& [path, settingsWritable, agrees, outcome, part] : rows) {
+        SCOPED_TRACE(qPrintable(path.left(200)));
         home.select(old);
         testfiles::writeAll(dataFileSetting, "\"old\"\r\n");
         testfiles::writeAll(home.settingsFile(groupSelectionFile), "  3\r\n");
         home.values.dataFileIniPath =
-            row.settingsWritable ? dataFileSetting : home.path() + "/no/VKI010.ini";
+            settingsWritable ? dataFileSetting : home.path() + "/no/VKI010.ini";
         FakeDialogs dialogs;
-        dialogs.answerWhenNone = row.agrees;
-        EXPECT_EQ(DataFileSwitch(home.values, dialogs, home.path() + "/no-tool").open(row.path),
-                  row.outcome);
-        const bool done = row.outcome == Outcome::Switched, written = done && row.settingsWritable;
+        dialogs.answerWhenNone = agrees;
+        EXPECT_EQ(DataFileSwitch(home.values, dialogs, home.path() + "/no-tool").open(path),
+                  outcome);
+        const bool done = outcome == Outcome::Switched, written = done && settingsWritable;
         EXPECT_EQ(home.values.dataFilePath + home.values.windowTitle,
                   done ? word + "VOKU英単カード　new \"単語\".vku"
                        : old + "VOKU英単カード　old.vku");
         EXPECT_EQ(readDataFileSetting(dataFileSetting) + home.settingsBytes(groupSelectionFile),
                   written ? word : "old  3\r\n");
         const QStringList said = dialogs.messages + dialogs.questions;
-        EXPECT_TRUE(said.size() == (*row.said ? 1 : 0) && said.value(0).size() < 300 &&
-                    said.value(0).contains(QString::fromUtf8(row.said)))
+        EXPECT_TRUE(said.size() == (*part ? 1 : 0) && said.value(0).size() < 300 &&
+                    said.value(0).contains(QString::fromUtf8(part)))
             << qPrintable(said.join('|'));
     }
 }

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The program's windows handing over to each other on the installed sample words, and a
-// second copy of the program handing its file to the first.
-#include "data/textcodec.h"
+// The program's windows handing over to each other on the installed sample words, a second
+// copy of the program handing its file to the first, and the real seams to the desktop.
+#include "app/lazysoundplayer.h"
+#include "app/qtdocumentopener.h"
+#include "app/qtuserdialogs.h"
+#include "app/settingsfiles.h"
+#include "program/applicationsetup.h"
 #include "program/appwindows.h"
 #include "program/singleinstance.h"
 
@@ -9,49 +13,45 @@
 #include "support/testfiles.h"
 #include "support/widgetlookup.h"
 
-#include <QAction>
-#include <QLabel>
-#include <QSignalSpy>
+#include <QtTest>
+#include <QtWidgets>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
-using widgets::child;
-using widgets::click;
-using widgets::window;
+using namespace widgets;
 
 class AppWindowsTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<testfiles::TempHome> home_;
-    QTemporaryDir dir_;
     FakeDialogs dialogs_;
     FakeSound sound_;
     FakeOpener documents_;
     std::unique_ptr<AppWindows> windows_;
 
-    QWidget* start(const QString& fileToOpen = {}) {
+    void start(const QString& fileToOpen = {}) {
         windows_ = std::make_unique<AppWindows>(
-            AppWindows::Options{.executableFolder = QStringLiteral(VOKU_APP_DIR),
-                                .fileToOpen = fileToOpen,
-                                .dialogs = &dialogs_,
-                                .sound = &sound_,
-                                .documents = &documents_});
+            AppWindows::Options{VOKU_APP_DIR, fileToOpen, &dialogs_, &sound_, &documents_});
         windows_->start();
-        return windows_->startScreen();
     }
     void begin() {
         click(windows_->startScreen(), "Command1");
         QTRY_VERIFY(window("VK0010"));
     }
-    QString sampleCopy(const QString& fileName) const {
-        QFile::copy(QStringLiteral(VOKU_APP_DIR "/Ini/基本英単語.vku"), dir_.filePath(fileName));
-        return dir_.filePath(fileName);
+    // Runs action on the modal dialog of type T that the next call brings up.
+    template <typename T> static void whenModal(std::function<void(T*)> action) {
+        QTimer::singleShot(
+            0, [action] { action(qobject_cast<T*>(QApplication::activeModalWidget())); });
     }
-    QString name() const { return SingleInstance::nameFor(home_->documentsFolder()); }
 
 private slots:
+    // As the program starts: Japanese texts in Qt's own dialogs, and the program's icon.
+    void initTestCase() {
+        ApplicationSetup::apply(*qApp);
+        QVERIFY(!QApplication::windowIcon().pixmap(32).isNull());
+    }
     void init() {
         home_ = std::make_unique<testfiles::TempHome>();
         dialogs_ = FakeDialogs();
@@ -61,36 +61,16 @@ private slots:
         home_.reset(); // restores the HOME it found, so after the windows
     }
 
-    void startScreenHandsOverToTheMainScreen_data() {
-        QTest::addColumn<bool>("byButton");
-        QTest::newRow("button") << true;
-        QTest::newRow("close box") << false;
-    }
-    void startScreenHandsOverToTheMainScreen() {
-        QFETCH(bool, byButton);
-        QPointer<QWidget> screen = start();
-        QCOMPARE(screen->objectName(), QStringLiteral("VK0000"));
-        QVERIFY(!child<QLabel>(screen, "tx_com")->text().isEmpty());
-        QVERIFY(!child<QLabel>(screen, "Image1")->pixmap().isNull());
-        QVERIFY(!window("VK0010"));
-        QSignalSpy lastClosed(qApp, &QGuiApplication::lastWindowClosed);
-        if (byButton)
-            begin();
-        else
-            screen->close();
-        QTRY_VERIFY(!screen);
-        QVERIFY(window("VK0010"));
-        QCOMPARE(lastClosed.count(), 0);
-        QCOMPARE(dialogs_.messages.size(), 2); // the first run's copy
-    }
-
-    void drillAndBackShowFreshCounts() {
+    void startMainDrillAndToolWindows() {
         start();
+        QPointer<QWidget> screen = windows_->startScreen();
+        QVERIFY(!child<QLabel>(screen, "tx_com")->text().isEmpty() &&
+                !child<QLabel>(screen, "Image1")->pixmap().isNull());
+        QSignalSpy lastClosed(qApp, &QGuiApplication::lastWindowClosed);
         begin();
+        QTRY_VERIFY(!screen);
+        QCOMPARE(lastClosed.count(), 0);
         QWidget* main = window("VK0010");
-        QCOMPARE(main->windowTitle(), QStringLiteral("VOKU英単カード　基本英単語.vku"));
-        child<QListWidget>(main, "Ls_Db")->item(0)->setSelected(true);
-        click(main, "BT_select");
         click(main, "BT_OK");
         QTRY_VERIFY(window("VK0020") && !window("VK0010"));
         QCOMPARE(QApplication::overrideCursor(), nullptr);
@@ -98,121 +78,130 @@ private slots:
         click(window("VK0020"), "BT_OK_0");
         QCOMPARE(sound_.played, QStringList{"ok.wav"});
         click(window("VK0020"), "Command1");
-        QTRY_VERIFY(window("VK0010") && !window("VK0020"));
-        const QString firstLine = widgets::texts(window("VK0010"), "Ls_Db").value(0);
-        QVERIFY2(firstLine.startsWith("  1       25      1"), qPrintable(firstLine));
-        QCOMPARE(widgets::texts(window("VK0010"), "LS_befor"), QStringList{"  1"});
-    }
-
-    // The chooser takes the main screen's place; the other tools open beside it, once each.
-    void menusOpenTheToolWindows() {
-        start();
-        begin();
-        QWidget* main = window("VK0010");
-        const auto trigger = [&](const char* name) { child<QAction>(main, name)->trigger(); };
-        trigger("var_list");
-        trigger("var_list");
-        QTRY_VERIFY(window("VKP010"));
-        QCOMPARE(widgets::windowCount("VKP010"), 1);
-        trigger("var_itiran");
+        QTRY_VERIFY((main = window("VK0010")) && !window("VK0020"));
+        QVERIFY(widgets::texts(main, "Ls_Db").value(0).startsWith("  1       25      1"));
+        // The chooser takes the main screen's place; the other tools open beside it, once each.
+        for (const char* name : {"var_list", "var_list"})
+            child<QAction>(main, name)->trigger();
+        QTRY_COMPARE(widgets::windowCount("VKP010"), 1);
+        child<QAction>(main, "var_itiran")->trigger();
         QTRY_VERIFY(window("VKP040") && !window("VK0010") && !window("VKP010"));
         window("VKP040")->close();
-        QTRY_VERIFY(window("VK0010"));
-        main = window("VK0010");
-        trigger("ver_dis");
-        trigger("ver_ver");
+        QTRY_VERIFY(main = window("VK0010"));
+        for (const char* name : {"ver_dis", "ver_ver", "ver_help"})
+            child<QAction>(main, name)->trigger();
         QTRY_VERIFY(window("VKP020") && window("frmAbout"));
-        trigger("ver_help");
-        QCOMPARE(documents_.opened.size(), 1);
-        QVERIFY(documents_.opened[0].endsWith(QStringLiteral("VOKU英単カード説明書.pdf")));
+        QVERIFY(documents_.opened.value(0).endsWith("VOKU英単カード説明書.pdf"));
     }
 
-    // A mistyped name is reported and leaves the settings naming the last file.
-    void fileNamedOnTheCommandLineOpensAfterTheStartScreen() {
-        for (const bool exists : {true, false}) {
+    // From the command line, or from a second copy during the start screen or later. A mistyped
+    // name is reported and leaves the settings naming the last file. The first copy takes the
+    // name over from a crashed one and keeps it.
+    void fileHandedOverOpensOnTheMainScreen() {
+        for (const auto& [from, exists] : {std::pair(0, true), {0, false}, {1, true}, {2, true}}) {
             cleanup();
             init();
-            const QString file = exists ? sampleCopy(QStringLiteral("自分の単語.vku"))
-                                        : dir_.filePath(QStringLiteral("無い.vku"));
-            start(file);
-            const QString shown = exists ? file : QStringLiteral("基本英単語.vku");
-            begin();
+            const QString file = home_->path() + QString("/%1%2.vku").arg(from).arg(exists);
+            QVERIFY(!exists || QFile::copy(VOKU_APP_DIR "/Ini/基本英単語.vku", file));
+            start(from == 0 ? file : QString());
+            const QString name = SingleInstance::nameFor(home_->documentsFolder());
+            sockaddr_un crashed{AF_UNIX, {}};
+            qstrncpy(crashed.sun_path, QFile::encodeName(name), sizeof(crashed.sun_path));
+            const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+            QCOMPARE(::bind(fd, reinterpret_cast<sockaddr*>(&crashed), sizeof(crashed)), 0);
+            ::close(fd);
+            QVERIFY(!SingleInstance(name).handOver({}));
+            SingleInstance first(name);
+            connect(&first, &SingleInstance::activated, windows_.get(), &AppWindows::activate);
+            QVERIFY(first.listen() && !SingleInstance(name).listen());
+            if (from == 2)
+                begin();
+            QVERIFY(from == 0 || SingleInstance(name).handOver(file));
+            QTRY_COMPARE(windows_->fileToOpen(), from == 2 ? QString() : file);
+            if (from < 2)
+                begin();
+            const QString shown = exists ? file : "基本英単語.vku";
             QTRY_COMPARE(window("VK0010")->windowTitle(),
                          "VOKU英単カード　" + shown.section('/', -1));
-            const QString settings = home_->documentsFolder() + "VOKU英単カード/VKI010.ini";
-            QCOMPARE(TextCodec::decodeSettings(testfiles::readAll(settings)),
-                     '"' + shown + "\"\r\n");
+            QCOMPARE(SettingsFiles::readDataFileSetting(windows_->values().dataFileIniPath), shown);
             QCOMPARE(dialogs_.messages.filter("見つかりません").size(), exists ? 0 : 1);
         }
     }
 
-    void secondCopyHandsItsFileToTheFirst() {
-        for (const bool duringStartScreen : {false, true}) {
-            cleanup();
-            init();
-            start();
-            SingleInstance first(name());
-            connect(&first, &SingleInstance::activated, windows_.get(), &AppWindows::activate);
-            QVERIFY2(!SingleInstance(name()).handOver({}), "nobody listens yet");
-            QVERIFY(first.listen());
-            if (!duringStartScreen)
-                begin();
-            const QString file = sampleCopy(QStringLiteral("二つ目.vku"));
-            SingleInstance second(name());
-            QVERIFY(second.handOver(file));
-            QVERIFY2(!second.listen(), "the first copy keeps the name");
-            if (duringStartScreen) {
-                QTRY_COMPARE(windows_->fileToOpen(), file);
-                begin();
-            }
-            QTRY_COMPARE(windows_->values().dataFilePath, file);
-            QCOMPARE(window("VK0010")->windowTitle(), QStringLiteral("VOKU英単カード　二つ目.vku"));
-        }
-    }
-
-    void staleSocketOfACrashedCopyIsReplaced() {
-        const QByteArray path = QFile::encodeName(name());
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        qstrncpy(address.sun_path,
-                 path.startsWith('/') ? path : QFile::encodeName(QDir::tempPath()) + '/' + path,
-                 sizeof(address.sun_path));
-        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-        QCOMPARE(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
-        ::close(fd);
-        QVERIFY(!SingleInstance(name()).handOver({}));
-        SingleInstance first(name());
-        QVERIFY(first.listen());
-        QVERIFY(SingleInstance(name()).handOver({}));
-        QVERIFY(SingleInstance::nameFor(QStringLiteral("/home/b/Documents")) != name());
-    }
-
     // Without XDG_RUNTIME_DIR the name lies in a folder only the user can enter.
     void withoutRuntimeFolderTheNameIsTheUsersOwn() {
-        const std::pair<const char*, bool> rows[] = {
-            {"nothing", true}, {"open", true}, {"link", false}, {"foreign", false}};
-        for (const auto& [existing, used] : rows) {
+        const QByteArray oldTmp = qgetenv("TMPDIR"), oldRuntime = qgetenv("XDG_RUNTIME_DIR");
+        qunsetenv("XDG_RUNTIME_DIR");
+        for (const QString kind : {"nothing", "open", "link", "foreign"}) {
             QTemporaryDir tmp;
-            const QByteArray oldTmp = qgetenv("TMPDIR");
-            const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR");
             qputenv("TMPDIR", QFile::encodeName(tmp.path()));
-            qunsetenv("XDG_RUNTIME_DIR");
-            const QString folder = tmp.filePath(QStringLiteral("voku-%1").arg(::getuid()));
+            const QString folder = tmp.filePath(QString("voku-%1").arg(::getuid()));
             const QByteArray path = QFile::encodeName(folder);
-            const QByteArray kind(existing);
             if (kind == "open")
                 QVERIFY(::mkdir(path, 0777) == 0 && ::chmod(path, 0777) == 0);
             if (kind == "link")
                 QVERIFY(QFile::link(tmp.path(), folder));
             if (kind == "foreign" && (::mkdir(path, 0700) != 0 || ::chown(path, 65534, 65534) != 0))
                 continue; // only root can give a folder away
-            const QString name = SingleInstance::nameFor(QStringLiteral("/home/a/Documents"));
-            qputenv("TMPDIR", oldTmp);
-            qputenv("XDG_RUNTIME_DIR", oldRuntime);
-            QVERIFY2(name.startsWith(folder + '/') == used, existing);
+            const bool used = kind == "nothing" || kind == "open";
             struct stat status {};
+            QVERIFY2(SingleInstance::nameFor("/a").startsWith(folder + '/') == used,
+                     qPrintable(kind));
             QVERIFY(!used || (::lstat(path, &status) == 0 && (status.st_mode & 0777) == 0700));
         }
+        qputenv("TMPDIR", oldTmp);
+        qputenv("XDG_RUNTIME_DIR", oldRuntime);
+    }
+
+    // Qt's own dialogs, in Japanese, with the program's title; cancel gives nothing.
+    void desktopDialogs() {
+        QtUserDialogs dialogs;
+        const std::tuple<QMessageBox::StandardButton, QMessageBox::Icon, QString> rows[] = {
+            {QMessageBox::Ok, QMessageBox::Warning, "OK"},
+            {QMessageBox::Yes, QMessageBox::Question, "はい(&Y)"},
+            {QMessageBox::No, QMessageBox::Question, "いいえ(&N)"}};
+        for (const auto& [press, icon, caption] : rows) {
+            QStringList shown;
+            whenModal<QMessageBox>([&, press = press](QMessageBox* box) {
+                shown << box->windowTitle() << box->text() << box->button(press)->text()
+                      << QString::number(box->icon());
+                box->button(press)->click();
+            });
+            if (press == QMessageBox::Ok)
+                dialogs.inform("文", UserDialogs::Icon::Exclamation);
+            QVERIFY(press == QMessageBox::Ok ||
+                    dialogs.askYesNo("文") == (press == QMessageBox::Yes));
+            QCOMPARE(shown, QStringList({"VOKU英単カード", "文", caption, QString::number(icon)}));
+        }
+        QStringList shown;
+        whenModal<QFileDialog>([&](QFileDialog* dialog) {
+            shown << dialog->nameFilters() << dialog->directory().path()
+                  << QString::number(dialog->testOption(QFileDialog::DontUseNativeDialog));
+            dialog->reject();
+        });
+        QCOMPARE(dialogs.chooseDataFile(home_->path()), QString());
+        QCOMPARE(shown, QStringList({"単語データ (*.vku)", home_->path(), "1"}));
+        const QColor colour(0xFF, 0xFF, 0xC0); // accepted as it started, or cancelled
+        for (const bool accept : {false, true}) {
+            whenModal<QColorDialog>([&](QColorDialog* dialog) {
+                accept ? static_cast<QDialog*>(dialog)->accept() : dialog->reject();
+            });
+            QCOMPARE(dialogs.chooseColour(colour), accept ? std::optional(colour) : std::nullopt);
+        }
+    }
+
+    // No sound module, a file that is no sound, no audio device, no document: silence, no wait.
+    void soundAndDocumentsFailSilently() {
+        AppValues values;
+        values.appFolder = home_->path() + '/';
+        testfiles::writeAll(home_->path() + "/ok.wav", "not a sound");
+        LazySoundPlayer player(values, {"/no/such.so", VOKU_SOUND_MODULE}),
+            none(values, {"/no/such.so"});
+        player.play("ok.wav");
+        none.play("ok.wav");
+        QVERIFY2(player.hasModule() && !none.hasModule(),
+                 "the module is loaded on the first sound");
+        QVERIFY(!QtDocumentOpener().open("/no/such/manual.pdf"));
     }
 };
 

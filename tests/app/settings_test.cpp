@@ -77,6 +77,7 @@ TEST_F(SettingsFilesTest, DataFileSettingReadsBackWhatItWrote) {
         // value, bytes, written so
         {"/home/u/単語.vku", crlf("\"/home/u/\x92\x50\x8C\xEA.vku\""), true},
         {"/a\"b,c\"", crlf("\"/a\"b,c\"\""), true},
+        {"/𠮷.vku", crlf("\xEF\xBB\xBF\"/\xF0\xA0\xAE\xB7.vku\""), true}, // beyond CP932
         {longest, crlf('"' + longest + '"'), true},
         {"", crlf("\"x" + longest + '"'), false}, // too long
         {"C:\\a, b.vku", crlf("  \"C:\\a, b.vku\" rest"), false},

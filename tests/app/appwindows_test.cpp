@@ -137,10 +137,8 @@ private slots:
             qputenv("TMPDIR", QFile::encodeName(tmp.path()));
             const QString folder = tmp.filePath(QString("voku-%1").arg(::getuid()));
             const QByteArray path = QFile::encodeName(folder);
-            if (kind == "open")
-                QVERIFY(::mkdir(path, 0777) == 0 && ::chmod(path, 0777) == 0);
-            if (kind == "link")
-                QVERIFY(QFile::link(tmp.path(), folder));
+            QVERIFY(kind != "open" || (::mkdir(path, 0777) == 0 && ::chmod(path, 0777) == 0));
+            QVERIFY(kind != "link" || QFile::link(tmp.path(), folder));
             if (kind == "foreign" && (::mkdir(path, 0700) != 0 || ::chown(path, 65534, 65534) != 0))
                 continue; // only root can give a folder away
             const bool used = kind == "nothing" || kind == "open";
@@ -154,7 +152,7 @@ private slots:
     }
 
     // Qt's own dialogs, in Japanese, with the program's title; cancel gives nothing.
-    void desktopDialogs() {
+    void desktopSeams() {
         QtUserDialogs dialogs;
         const std::tuple<QMessageBox::StandardButton, QMessageBox::Icon, QString> rows[] = {
             {QMessageBox::Ok, QMessageBox::Warning, "OK"},
@@ -183,15 +181,10 @@ private slots:
         QCOMPARE(shown, QStringList({"単語データ (*.vku)", home_->path(), "1"}));
         const QColor colour(0xFF, 0xFF, 0xC0); // accepted as it started, or cancelled
         for (const bool accept : {false, true}) {
-            whenModal<QColorDialog>([&](QColorDialog* dialog) {
-                accept ? static_cast<QDialog*>(dialog)->accept() : dialog->reject();
-            });
+            whenModal<QColorDialog>([&](QDialog* d) { accept ? d->accept() : d->reject(); });
             QCOMPARE(dialogs.chooseColour(colour), accept ? std::optional(colour) : std::nullopt);
         }
-    }
-
-    // No sound module, a file that is no sound, no audio device, no document: silence, no wait.
-    void soundAndDocumentsFailSilently() {
+        // No sound module, a file that is no sound, no audio device, no document: silence.
         AppValues values;
         values.appFolder = home_->path() + '/';
         testfiles::writeAll(home_->path() + "/ok.wav", "not a sound");

@@ -28,18 +28,10 @@ QByteArray crlf(QByteArray lines) {
 
 // Replaces what is at path by a file of bytes, or by nothing for null bytes.
 QString put(const QString& path, const QByteArray& bytes) {
-    if (!QFile::remove(path))
-        QDir().rmdir(path);
-    if (!bytes.isNull())
-        testfiles::writeAll(path, bytes);
+    QFile::remove(path) || QDir().rmdir(path);
+    bytes.isNull() || testfiles::writeAll(path, bytes);
     return path;
 }
-
-class SettingsFilesTest : public ::testing::Test {
-protected:
-    QTemporaryDir dir;
-    const QString in = dir.filePath("in.ini"), out = dir.filePath("out.ini");
-};
 
 // 0x00BBGGRR, or a system colour with the top bit set; anything else is no colour.
 TEST(ColourNumber, DecimalTextsMapToColoursAndBack) {
@@ -53,27 +45,26 @@ TEST(ColourNumber, DecimalTextsMapToColoursAndBack) {
         EXPECT_EQ(ColourNumber::toColour(text, none), none) << text;
 }
 
-// Each malformed or missing line falls back for its own value; the others are kept.
-TEST_F(SettingsFilesTest, DisplaySettingsReadValueByValue) {
-    const QByteArray defaults = crlf("12648447|12648447|255|-2147483624|12648447| 0 | 0 ");
+// Each file read value by value and written back; a damaged value falls back on its own.
+TEST(SettingsFiles, ReadValueByValueAndWrittenBack) {
+    QTemporaryDir dir;
+    const QString in = dir.filePath("in.ini"), out = dir.filePath("out.ini");
+    // Display settings: each malformed or missing line falls back for its own value.
     // The file, and the settings read from it as written back.
-    const std::pair<QByteArray, QByteArray> rows[] = {
+    const std::pair<QByteArray, QByteArray> display[] = {
         {crlf("1|2|3|4|5| 1 |-1 "), crlf("1|2|3|4|5| 1 |-1 ")},
         {crlf("1|blue|3|4|5|0|  -1"), crlf("1|12648447|3|4|5| 0 |-1 ")},
         {crlf("1|2|3|4|-2147483000| x|70000"), crlf("1|2|3|4|12648447| 0 | 0 ")},
         {crlf("1|2"), crlf("1|2|255|-2147483624|12648447| 0 | 0 ")},
-        {QByteArray(), defaults}};
-    for (const auto& [bytes, rewritten] : rows) {
+        {QByteArray(), crlf("12648447|12648447|255|-2147483624|12648447| 0 | 0 ")}};
+    for (const auto& [bytes, rewritten] : display) {
         ASSERT_TRUE(writeDisplaySettings(out, readDisplaySettings(put(in, bytes))));
         EXPECT_EQ(testfiles::readAll(out), rewritten) << bytes.constData();
     }
-}
-
-// Written in CP932 ("単語" below) when every character fits; a quoted value runs to the last
-// quote of its line, as the writer closes it.
-TEST_F(SettingsFilesTest, DataFileSettingReadsBackWhatItWrote) {
+    // Written in CP932 ("単語" below) when every character fits; a quoted value runs to the last
+    // quote of its line, as the writer closes it.
     const QByteArray longest(maxPathLength, 'x');
-    const std::tuple<QString, QByteArray, bool> rows[] = {
+    const std::tuple<QString, QByteArray, bool> dataFile[] = {
         // value, bytes, written so
         {"/home/u/単語.vku", crlf("\"/home/u/\x92\x50\x8C\xEA.vku\""), true},
         {"/a\"b,c\"", crlf("\"/a\"b,c\"\""), true},
@@ -83,15 +74,12 @@ TEST_F(SettingsFilesTest, DataFileSettingReadsBackWhatItWrote) {
         {"C:\\a, b.vku", crlf("  \"C:\\a, b.vku\" rest"), false},
         {"VOKU data", crlf("  VOKU data , x"), false},
         {"unclosed", "\"unclosed\r\nnext", false}};
-    for (const auto& [value, bytes, written] : rows) {
+    for (const auto& [value, bytes, written] : dataFile) {
         EXPECT_EQ(readDataFileSetting(put(in, bytes)), value);
         ASSERT_TRUE(writeDataFileSetting(out, value));
         EXPECT_EQ(testfiles::readAll(out) == bytes, written) << qPrintable(value);
     }
-}
-
-// Only regular files of at most 1 MiB are read; anything else reads as missing, at once.
-TEST_F(SettingsFilesTest, GroupSelectionFromSmallRegularFilesOnly) {
+    // Only regular files of at most 1 MiB are read; anything else reads as missing, at once.
     const auto read = readGroupSelection(put(in, crlf("  1|" + QByteArray(300, '9') + "| 12|123")));
     ASSERT_TRUE(writeGroupSelection(out, *read));
     EXPECT_EQ(testfiles::readAll(out), crlf("  1| 12|123"));
@@ -107,13 +95,10 @@ TEST_F(SettingsFilesTest, GroupSelectionFromSmallRegularFilesOnly) {
         ASSERT_TRUE(make()) << kind;
         EXPECT_TRUE(!readGroupSelection(in) && !readStartMessages(in)) << kind;
     }
-}
-
-// Each start shows the indexed message and moves the index on, back to 0 after 15; the file
-// keeps at most sixteen messages and no empty line.
-TEST_F(SettingsFilesTest, StartMessageTakesItsTurn) {
+    // Each start shows the indexed message and moves the index on, back to 0 after 15; the file
+    // keeps at most sixteen messages and no empty line.
     const QByteArray many = QByteArray("|m").repeated(18), sixteen = QByteArray("|m").repeated(16);
-    const std::tuple<QByteArray, const char*, QByteArray> rows[] = {
+    const std::tuple<QByteArray, const char*, QByteArray> starts[] = {
         {crlf(" 1 |a|b"), "b", crlf(" 2 |a|b")},
         {crlf(" 14 |a"), "", crlf(" 15 |a")},
         {crlf(" 15 |a"), "", crlf(" 0 |a")},
@@ -121,7 +106,7 @@ TEST_F(SettingsFilesTest, StartMessageTakesItsTurn) {
         {crlf(" 21 |a||b"), "a", crlf(" 1 |a|b")},
         {crlf(" 0 " + many), "m", crlf(" 1 " + sixteen)},
         {"", "", crlf(" 1 ")}};
-    for (const auto& [bytes, shown, after] : rows) {
+    for (const auto& [bytes, shown, after] : starts) {
         EXPECT_EQ(StartupSequence::takeStartMessage(put(in, bytes)), QString::fromUtf8(shown));
         EXPECT_EQ(testfiles::readAll(in), after) << bytes.constData();
     }

@@ -15,9 +15,7 @@ namespace drillfixture {
 
 // Words 1..count of group 1, all with the same progress; the first has a pronunciation.
 inline std::vector<WordRecord> words(int count, int level = 0, int times = 0) {
-    std::vector<WordRecord> rows;
-    for (int key = 1; key <= count; ++key)
-        rows.push_back(testwords::word(1, key, level, times));
+    std::vector<WordRecord> rows = testwords::words(1, count, level, times);
     rows[0].text1 = QStringLiteral("説明1");
     rows[0].text6 = QStringLiteral("ˈwɜːd");
     return rows;
@@ -30,20 +28,18 @@ inline void makeWordFile(const QString& path, const std::vector<WordRecord>& row
     std::set<int> groups;
     for (const WordRecord& row : rows)
         groups.insert(row.group);
-    WordStore store = WordStore::create(path);
-    store.insertRows(WordStore::Table::Word, rows);
-    values.levelCounts = store.buildPracticeSet({groups.begin(), groups.end()});
+    values.levelCounts = WordStore::open(testwords::makeWordFile(path, rows))
+                             .buildPracticeSet({groups.begin(), groups.end()});
     values.dataFilePath = path;
 }
 
 // Level and times of word key of group 1 as stored now; {-1, -1} when it is gone.
 inline std::pair<int, int> stored(const QString& path, int key) {
-    std::pair<int, int> found{-1, -1};
-    WordStore::open(path).forEachRow(WordStore::Table::Word, [&](const WordRecord& row) {
+    for (const WordRecord& row : testwords::rowsOf(path)) {
         if (row.group == 1 && row.key == key)
-            found = {row.level, row.times};
-    });
-    return found;
+            return {row.level, row.times};
+    }
+    return {-1, -1};
 }
 
 // Runs SQL on the file through a connection of its own, behind the drill's back.

@@ -20,12 +20,7 @@ namespace {
 enum Base { None, Plain, Ours, Fixture, Scrambled };
 using K = StoreError::Kind;
 
-struct Refused {
-    const char* name;
-    Base base;
-    const char* sql;
-    StoreError::Kind kind;
-};
+using Refused = std::tuple<const char*, Base, const char*, K>; // name, base, SQL, kind
 
 const Refused refused[] = {
     {"Missing", None, "", K::Missing},
@@ -59,16 +54,16 @@ const Refused refused[] = {
 class RefusedFileTest : public ::testing::TestWithParam<Refused> {};
 
 TEST_P(RefusedFileTest, IsRefusedWithAMessageAndLeftAsItWas) {
-    const Refused& c = GetParam();
+    const auto& [name, base, sql, kind] = GetParam();
     const QTemporaryDir dir;
     QString file = dir.filePath(QStringLiteral("words.vku"));
-    if (c.base == Fixture)
-        file = testfiles::copyFixture(QString::fromLatin1(c.sql), dir.path());
-    if (c.base == Ours)
+    if (base == Fixture)
+        file = testfiles::copyFixture(QString::fromLatin1(sql), dir.path());
+    if (base == Ours)
         makeWordFile(file, {word(1, 1), word(1, 2)});
-    if (c.base == Plain || c.base == Ours)
-        exec(file, QStringLiteral("PRAGMA ignore_check_constraints = ON;") + c.sql);
-    if (c.base == Scrambled) {
+    if (base == Plain || base == Ours)
+        exec(file, QStringLiteral("PRAGMA ignore_check_constraints = ON;") + sql);
+    if (base == Scrambled) {
         QByteArray bytes = testfiles::readAll(makeWordFile(file, testwords::words(1, 2000)));
         for (qsizetype i = 4096; i < bytes.size(); i += 7)
             bytes[i] = static_cast<char>(bytes[i] ^ 0x5a);
@@ -79,14 +74,14 @@ TEST_P(RefusedFileTest, IsRefusedWithAMessageAndLeftAsItWas) {
         WordStore::open(file);
         ADD_FAILURE() << "opened";
     } catch (const StoreError& error) {
-        EXPECT_EQ(error.kind(), c.kind);
+        EXPECT_EQ(error.kind(), kind);
         EXPECT_TRUE(error.message().contains(file));
     }
     EXPECT_EQ(snapshot(file), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, RefusedFileTest, ::testing::ValuesIn(refused),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& info) { return std::string(std::get<0>(info.param)); });
 
 // Another program added triggers that would undo every grade and a summary view that lies.
 TEST(HostileFileTest, ItsTriggersDoNotFireItsViewIsNotBelievedAndReadingWritesNothing) {

@@ -143,7 +143,9 @@ TEST_F(CrashTest, LegacyConversionSurvivesKillsOfToolAndProgram) {
 TEST_F(CrashTest, TheSwapSurvivesAKillBeforeEachFileSystemCall) {
     const QString strace = QStandardPaths::findExecutable(QStringLiteral("strace"));
     if (strace.isEmpty() || QProcess::execute(strace, {"-o", "/dev/null", "true"}) != 0)
-        GTEST_SKIP() << "strace is not installed or may not trace here";
+        GTEST_SKIP()
+            << "strace (Debian package strace) is missing or may not trace here (ptrace not "
+               "permitted), so no kill is placed before each file system call";
     const QString converted = dir.filePath(QStringLiteral("converted.vku"));
     ASSERT_EQ(QProcess::execute(tool, {QStringLiteral("convert"), freshLegacy(), converted}), 0);
     for (const char* call : {"link", "linkat", "rename", "renameat", "renameat2", "unlink",

@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config git
-  qt6-base-dev qt6-multimedia-dev libqt6svg6
+  qt6-base-dev qt6-multimedia-dev qt6-speech-dev qt6-speech-flite-plugin libqt6svg6
   libsqlite3-dev mdbtools-dev libglib2.0-dev
   libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-noto-cjk fonts-symbola qt6-translations-l10n

@@ -12,6 +12,9 @@ public:
     bool askYesNo(const QString&, Icon) override { return true; }
     QString chooseDataFile(const QString&) override { return {}; }
     QString choosePdfFile(const QString&) override { return {}; }
+    QString chooseCsvFile(const QString&) override { return {}; }
+    QString chooseSaveFile(const QString&, const QString&) override { return {}; }
+    QString chooseOne(const QString&, const QStringList&) override { return {}; }
     std::optional<QColor> chooseColour(const QColor&) override { return std::nullopt; }
 };
 

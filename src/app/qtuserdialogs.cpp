@@ -5,7 +5,9 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 
@@ -55,6 +57,36 @@ QString QtUserDialogs::choosePdfFile(const QString& suggestedPath) {
     return QFileDialog::getSaveFileName(QApplication::activeWindow(), title(), suggestedPath,
                                         QStringLiteral("PDF (*.pdf)"), nullptr,
                                         QFileDialog::DontUseNativeDialog);
+}
+
+QString QtUserDialogs::chooseCsvFile(const QString& startFolder) {
+    return QFileDialog::getOpenFileName(QApplication::activeWindow(), title(), startFolder,
+                                        QStringLiteral("CSV (*.csv);;すべてのファイル (*)"),
+                                        nullptr, QFileDialog::DontUseNativeDialog);
+}
+
+QString QtUserDialogs::chooseSaveFile(const QString& suggestedPath, const QString& filter) {
+    QFileDialog dialog(QApplication::activeWindow(), title(), suggestedPath, filter);
+    dialog.setObjectName(QStringLiteral("saveFileDialog"));
+    dialog.setOptions(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // A name typed without the ending gets the suggested one, before the question whether
+    // an existing file may be replaced.
+    dialog.setDefaultSuffix(QFileInfo(suggestedPath).suffix());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+QString QtUserDialogs::chooseOne(const QString& text, const QStringList& choices) {
+    QMessageBox box(QMessageBox::Question, title(), text, QMessageBox::Cancel,
+                    QApplication::activeWindow());
+    QList<QAbstractButton*> buttons;
+    for (const QString& choice : choices)
+        buttons.append(box.addButton(choice, QMessageBox::AcceptRole));
+    box.exec();
+    const auto index = buttons.indexOf(box.clickedButton());
+    return index < 0 ? QString() : choices.at(index);
 }
 
 std::optional<QColor> QtUserDialogs::chooseColour(const QColor& initial) {

@@ -14,5 +14,8 @@ public:
     bool askYesNo(const QString& text, Icon icon = Icon::Question) override;
     QString chooseDataFile(const QString& startFolder) override;
     QString choosePdfFile(const QString& suggestedPath) override;
+    QString chooseCsvFile(const QString& startFolder) override;
+    QString chooseSaveFile(const QString& suggestedPath, const QString& filter) override;
+    QString chooseOne(const QString& text, const QStringList& choices) override;
     std::optional<QColor> chooseColour(const QColor& initial) override;
 };

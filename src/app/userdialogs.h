@@ -3,6 +3,7 @@
 
 #include <QColor>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 // Everything that asks the learner something in a dialog of its own: message boxes and
@@ -22,6 +23,14 @@ public:
     virtual QString chooseDataFile(const QString& startFolder) = 0;
     // A file name to save cards as PDF; an empty string when cancelled.
     virtual QString choosePdfFile(const QString& suggestedPath) = 0;
+    // The open dialog for CSV word lists; an empty string when cancelled.
+    virtual QString chooseCsvFile(const QString& startFolder) = 0;
+    // A file name to save as, offering files of filter ("CSV (*.csv)"); the dialog asks
+    // before an existing file is taken. An empty string when cancelled.
+    virtual QString chooseSaveFile(const QString& suggestedPath, const QString& filter) = 0;
+    // A question answered with one of choices (one button each) or Cancel; the choice taken,
+    // or an empty string.
+    virtual QString chooseOne(const QString& text, const QStringList& choices) = 0;
     // The colour picker starting from initial; nothing when cancelled.
     virtual std::optional<QColor> chooseColour(const QColor& initial) = 0;
 };

@@ -2,12 +2,11 @@
 #include "wordscommands.h"
 #include "app/product.h"
 
-#include "ioreason.h"
-#include "outputtarget.h"
-
 #include "data/csvencoding.h"
+#include "data/csvfiles.h"
+#include "data/ioreason.h"
 #include "data/legacy/legacyimport.h"
-#include "data/newwordfile.h"
+#include "data/outputtarget.h"
 #include "data/wordcsv.h"
 #include "data/wordstore.h"
 #include "print/printwordcards.h"
@@ -61,21 +60,12 @@ int importCsv(const QString& csvPath, const QString& outPath, const QString& enc
                             .arg(encoding));
     if (const QString problem = OutputTarget::nameProblem(outPath); !problem.isEmpty())
         return failWith(problem);
-    QFile csv(csvPath);
-    if (!csv.open(QIODevice::ReadOnly)) {
-        const int error = errno;
-        return failWith(QStringLiteral("CSV ファイルを開けません（%1）: %2")
-                            .arg(IoReason::describe(error), csvPath));
-    }
     try {
-        const auto decoded = CsvEncoding::decode(csv.readAll(), csvPath, encoding);
-        const auto words = WordCsv::parseText(decoded.text, csvPath);
-        NewWordFile::write(outPath, [&words](WordStore& store) {
-            store.insertRows(WordStore::Table::Word, words);
-        });
+        const auto imported =
+            CsvFiles::importFile(csvPath, outPath, encoding, NewWordFile::Existing::Refuse);
         QTextStream(stdout) << QStringLiteral("%1 語を %2 として読み込みました: %3")
-                                   .arg(words.size())
-                                   .arg(decoded.encoding, outPath)
+                                   .arg(imported.words)
+                                   .arg(imported.encoding, outPath)
                             << '\n';
     } catch (const StoreError& error) {
         return failWith(error.message());
@@ -103,16 +93,8 @@ int exportCsv(const QString& wordFile, const std::optional<QString>& outPath, co
             WordCsv::write(store, which, out);
             return 0;
         }
-        QSaveFile out(*outPath);
-        if (out.open(QIODevice::WriteOnly)) {
-            WordCsv::write(store, which, out);
-            // A full disk shows only in the flush; commit() alone would keep an empty file.
-            if (out.flush() && out.commit())
-                return 0;
-        }
-        const int error = errno;
-        return failWith(QStringLiteral("CSV を書き込めません（%1）: %2")
-                            .arg(IoReason::describe(error), *outPath));
+        const QString failure = CsvFiles::exportFile(store, which, *outPath);
+        return failure.isEmpty() ? 0 : failWith(failure);
     } catch (const StoreError& error) {
         return failWith(error.message());
     }

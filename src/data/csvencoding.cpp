@@ -32,6 +32,12 @@ const QString askForEncoding =
                      QStringLiteral("%1 行目: %2").arg(line).arg(what));
 }
 
+[[noreturn]] void doubtAt(const QString& source, int line, const QString& what,
+                          std::vector<Doubt::Reading> readings) {
+    throw Doubt(source, line, QStringLiteral("%1 行目: %2").arg(line).arg(what),
+                std::move(readings));
+}
+
 int lineAt(const QByteArray& bytes, qsizetype offset) {
     return static_cast<int>(bytes.left(offset).count('\n')) + 1;
 }
@@ -138,6 +144,7 @@ QString lineText(const QString& text, int line) {
 Decoded recognise(const QByteArray& bytes, const QString& source) {
     static const Known& utf8 = known[0];
     static const Known& cp932 = known[1];
+    static const Known& cp1252 = known[3];
     qsizetype notUtf8 = 0;
     const auto asUtf8 = TextCodec::decode(bytes, utf8.iconvName, &notUtf8);
     const auto asCp932 = TextCodec::fromCp932(bytes);
@@ -148,21 +155,33 @@ Decoded recognise(const QByteArray& bytes, const QString& source) {
         if (!asCp932 || beyondLatin1 || doubt < 0)
             return {decodeAs(bytes, source, utf8), QString::fromLatin1(utf8.name)};
         const int line = lineAt(*asUtf8, doubt);
-        fail(source, line,
-             QStringLiteral("UTF-8 の「%1」とも CP932 の「%2」とも読めるため、文字コードを"
-                            "決められません。")
-                     .arg(lineText(*asUtf8, line), lineText(*asCp932, line)) +
-                 askForEncoding);
+        const QString utf8Line = lineText(*asUtf8, line);
+        const QString cp932Line = lineText(*asCp932, line);
+        doubtAt(source, line,
+                QStringLiteral("UTF-8 の「%1」とも CP932 の「%2」とも読めるため、文字コードを"
+                               "決められません。")
+                        .arg(utf8Line, cp932Line) +
+                    askForEncoding,
+                {{QString::fromLatin1(utf8.name), utf8Line},
+                 {QString::fromLatin1(cp932.name), cp932Line}});
     }
     if (!asCp932)
         fail(source, lineAt(bytes, notUtf8),
              QStringLiteral("UTF-8 とも CP932 とも読めない文字があります。") + askForEncoding);
     const qsizetype doubt = doubtfulAsJapanese(*asCp932);
-    if (doubt >= 0)
-        fail(source, lineAt(*asCp932, doubt),
-             QStringLiteral("CP932 として読むと「%1」となり、日本語として不自然です。")
-                     .arg(excerpt(*asCp932, doubt)) +
-                 askForEncoding);
+    if (doubt >= 0) {
+        const int line = lineAt(*asCp932, doubt);
+        std::vector<Doubt::Reading> readings{
+            {QString::fromLatin1(cp932.name), lineText(*asCp932, line)}};
+        // Such bytes are mostly a Western list, which reads as CP1252 when it decodes at all.
+        if (const auto asCp1252 = TextCodec::decode(bytes, cp1252.iconvName))
+            readings.push_back({QString::fromLatin1(cp1252.name), lineText(*asCp1252, line)});
+        doubtAt(source, line,
+                QStringLiteral("CP932 として読むと「%1」となり、日本語として不自然です。")
+                        .arg(excerpt(*asCp932, doubt)) +
+                    askForEncoding,
+                std::move(readings));
+    }
     return {*asCp932, QString::fromLatin1(cp932.name)};
 }
 

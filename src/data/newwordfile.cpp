@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <climits>
 #include <csignal>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -120,8 +121,8 @@ void removeUnfinished() {
     ::unlink(unfinishedJournal);
 }
 
-void write(const QString& path, const std::function<void(WordStore&)>& fill) {
-    if (QFileInfo::exists(path))
+void write(const QString& path, const std::function<void(WordStore&)>& fill, Existing existing) {
+    if (existing == Existing::Refuse && QFileInfo::exists(path))
         throw StoreError(StoreError::Kind::Failed, path,
                          QStringLiteral("同じ名前のファイルがすでにあります"));
     removeStale(path);
@@ -135,7 +136,12 @@ void write(const QString& path, const std::function<void(WordStore&)>& fill) {
         removeWithJournal(temporary);
         throw;
     }
-    if (!QFile::rename(temporary, path)) {
+    // QFile::rename never replaces a file; ::rename replaces it in one step.
+    const bool moved = existing == Existing::Refuse
+                           ? QFile::rename(temporary, path)
+                           : ::rename(QFile::encodeName(temporary).constData(),
+                                      QFile::encodeName(path).constData()) == 0;
+    if (!moved) {
         removeWithJournal(temporary);
         throw StoreError(StoreError::Kind::Failed, path,
                          QStringLiteral("%1 を %2 に名前を変えられません")

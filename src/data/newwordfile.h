@@ -12,8 +12,13 @@
 // earlier, killed run left for the same target are removed first.
 namespace NewWordFile {
 
-// Throws StoreError; fails when path exists.
-void write(const QString& path, const std::function<void(WordStore&)>& fill);
+// What to do with a file already at the target: refuse to start, or replace it in one
+// step once the new file is complete (the caller has made sure it may go).
+enum class Existing { Refuse, Replace };
+
+// Throws StoreError.
+void write(const QString& path, const std::function<void(WordStore&)>& fill,
+           Existing existing = Existing::Refuse);
 
 // Removes the file being filled (and its journal), if any. Safe to call from a signal
 // handler, so that an interrupted run leaves nothing behind.

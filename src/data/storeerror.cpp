@@ -27,6 +27,8 @@ QString describe(StoreError::Kind kind, const QString& detail) {
                               "しばらくしてからもう一度お試しください。");
     case StoreError::Kind::Invalid:
         return QStringLiteral("単語データに正しくない値があります。\n%1").arg(detail);
+    case StoreError::Kind::Unreadable:
+        return QStringLiteral("ファイルを開けません（%1）。").arg(detail);
     case StoreError::Kind::Failed:
         break;
     }

@@ -18,6 +18,7 @@ public:
         ReadOnly,     // opened for reading only; writes are refused
         Busy,         // another program holds the file
         Invalid,      // a value outside its range (detail names it)
+        Unreadable,   // a file to read words from cannot be opened (detail says why)
         Failed,       // any other failure (detail holds the engine's text)
     };
 

@@ -42,6 +42,10 @@ const QByteArray queueIndex = QByteArray("CREATE INDEX selected_queue ON selecte
 
 const char* const groupFilter = R"("group" IN (SELECT value FROM json_each(?1)))";
 
+// Rows added between two progress reports: often enough for a smooth bar, rarely enough to
+// cost nothing beside the inserts.
+constexpr qint64 progressStep = 500;
+
 const char* tableName(WordStore::Table table) {
     return table == WordStore::Table::Word ? "word" : "selected";
 }
@@ -283,13 +287,16 @@ void WordStore::forEachRow(Table table, const RowVisitor& visit) const {
         visit(query.word());
 }
 
-void WordStore::insertRows(Table table, const std::vector<WordRecord>& rows) {
+void WordStore::insertRows(Table table, const std::vector<WordRecord>& rows,
+                           const Progress& progress) {
     requireWritable();
     SqlTransaction transaction(db_, path_);
     const QByteArray sql = QByteArray("INSERT INTO ") + tableName(table) + " (" +
                            SqlStatement::wordColumns +
                            ") VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12)";
     SqlStatement insert(db_, sql.constData(), path_);
+    const qint64 total = qint64(rows.size());
+    qint64 done = 0;
     for (const WordRecord& row : rows) {
         insert.reset();
         insert.bind(1, row.group).bind(2, row.key).bind(3, row.level).bind(4, row.times);
@@ -306,6 +313,8 @@ void WordStore::insertRows(Table table, const std::vector<WordRecord>& rows) {
                                  .arg(row.key)
                                  .arg(error.detail()));
         }
+        if (progress && (++done % progressStep == 0 || done == total))
+            progress(done, total);
     }
     transaction.commit();
 }

@@ -60,7 +60,9 @@ public:
     // Every row of a table by group and key.
     void forEachRow(Table table, const RowVisitor& visit) const;
     // Adds rows to a table in one transaction; nothing is added when one of them fails.
-    void insertRows(Table table, const std::vector<WordRecord>& rows);
+    // progress may throw to stop, which adds nothing.
+    void insertRows(Table table, const std::vector<WordRecord>& rows,
+                    const Progress& progress = {});
 
 private:
     WordStore(sqlite3* db, QString path, bool readOnly);

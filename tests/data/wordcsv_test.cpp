@@ -49,7 +49,7 @@ TEST(WordCsvTest, QuotingNullsAndProblemsNameTheirLine) {
 }
 
 // Bytes read with the given encoding (empty: recognised): the encoding used and the text,
-// or the problem whose message holds the fragment.
+// or the problem whose message holds the fragment; a doubt offers its readings [in brackets].
 TEST(WordCsvTest, EncodingsAreReadOrRefusedNeverGuessedWrong) {
     const struct {
         std::string_view bytes;
@@ -63,9 +63,10 @@ TEST(WordCsvTest, EncodingsAreReadOrRefusedNeverGuessedWrong) {
         {"\x82\xE8\x82\xF1\x82\xB2\x81\x60\x87\x40"sv, "", "CP932: りんご～①"},
         {"fa\347ade"sv, "", "1 行目: CP932 として読むと「fa軋de」"},
         {"ok\ndon\x92t"sv, "", "2 行目: CP932 として読むと「don稚"},
+        {"ok\ndon\x92t"sv, "", "[2: CP932「don稚」 CP1252「don’t」]"},
         {"caf\xE9,"sv, "", "1 行目: UTF-8 とも CP932 とも読めない"},
         {"w\n\xC3\xBD,x"sv, "", "2 行目: UTF-8 の「ý,x」とも CP932 の「ﾃｽ,x」とも"},
-        {"\xC2\xBD"sv, "", "--encoding"},
+        {"\xC2\xBD"sv, "", "CP1252）を指定してください\nwords.csv [1: UTF-8「½」 CP932「ﾂｽ」]"},
         {"\xC3\xBD,x"sv, "cp932", "CP932: ﾃｽ,x"},
         {"fa\347ade"sv, "Latin-1", "Latin-1: façade"},
         {"don\x92t"sv, "windows-1252", "CP1252: don’t"},
@@ -82,7 +83,14 @@ TEST(WordCsvTest, EncodingsAreReadOrRefusedNeverGuessedWrong) {
                                     QStringLiteral("words.csv"), QString::fromLatin1(row.encoding));
             EXPECT_EQ(decoded.encoding + QStringLiteral(": ") + decoded.text, expected);
         } catch (const StoreError& error) {
-            EXPECT_TRUE(error.message().contains(expected)) << error.message().toStdString();
+            QString said = error.message();
+            if (const auto* doubt = dynamic_cast<const CsvEncoding::Doubt*>(&error)) {
+                said += QStringLiteral(" [%1:").arg(doubt->line());
+                for (const auto& [encoding, line] : doubt->readings())
+                    said += QStringLiteral(" %1「%2」").arg(encoding, line);
+                said += QLatin1Char(']');
+            }
+            EXPECT_TRUE(said.contains(expected)) << said.toStdString();
         }
     }
 }

@@ -11,8 +11,9 @@
 // The one test double of each seam: each records what the program asked of it and answers
 // as the test set it up to.
 
-// Questions take `answers` in order, then `answerWhenNone`; the open dialog takes
-// `fileChoices` in order, then cancels.
+// Questions take `answers` in order, then `answerWhenNone`; the open dialogs take
+// `fileChoices` in order, then cancel; the save dialog takes `saveChoices` in order, then
+// cancels; a choice among buttons is `choiceAnswer` (empty cancels) and its text is a question.
 class FakeDialogs : public UserDialogs {
 public:
     QStringList messages, questions; // texts of inform() and askYesNo(), in order
@@ -21,7 +22,9 @@ public:
     QStringList fileChoices, startFolders; // where each open dialog started
     QString pdfChoice;                     // the PDF name chosen; empty cancels
     QStringList pdfSuggestions;
-    std::optional<QColor> colourAnswer; // nothing cancels
+    QStringList saveChoices, saveSuggestions;
+    QString choiceAnswer;
+    std::optional<QColor> colourAnswer;               // nothing cancels
     std::function<void(const QString&)> beforeAnswer; // runs while a question is up
 
     void inform(const QString& text, Icon) override { messages << text; }
@@ -39,6 +42,17 @@ public:
     QString choosePdfFile(const QString& suggestedPath) override {
         pdfSuggestions << suggestedPath;
         return pdfChoice;
+    }
+    QString chooseCsvFile(const QString& startFolder) override {
+        return chooseDataFile(startFolder);
+    }
+    QString chooseSaveFile(const QString& suggestedPath, const QString&) override {
+        saveSuggestions << suggestedPath;
+        return saveChoices.isEmpty() ? QString() : saveChoices.takeFirst();
+    }
+    QString chooseOne(const QString& text, const QStringList&) override {
+        questions << text;
+        return choiceAnswer;
     }
     std::optional<QColor> chooseColour(const QColor&) override { return colourAnswer; }
 };

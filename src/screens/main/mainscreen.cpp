@@ -158,6 +158,11 @@ void MainScreen::buildMenus() {
     item(file, "var_list", QStringLiteral("単語一覧"), {}, [this] { logic_->showWordList(); });
     item(file, "var_itiran", QStringLiteral("データファイル一覧"), {},
          [this] { logic_->showDataFileChooser(); });
+    file->addSeparator()->setObjectName(QStringLiteral("mnuSeparatorCsv"));
+    item(file, "mnuImportCsv", QStringLiteral("CSVから単語データを作成..."), {},
+         [this] { logic_->importCsv(); });
+    item(file, "mnuExportCsv", QStringLiteral("CSVに書き出す..."), {},
+         [this] { logic_->exportCsv(); });
     file->addSeparator()->setObjectName(QStringLiteral("mnuSeparator"));
     item(file, "ver_end", QStringLiteral("終了"), QKeySequence(Qt::CTRL | Qt::Key_E),
          [this] { logic_->exitProgram(); });
@@ -182,7 +187,7 @@ void MainScreen::connectLogic() {
     connect(l, &MainScreenLogic::previousChanged, this,
             [this] { ListRendering::show(previousList_, logic_->lists().previous()); });
     connect(l, &MainScreenLogic::progressChanged, this, &MainScreen::renderProgress);
-    connect(l, &MainScreenLogic::convertingChanged, this, &MainScreen::renderConverting);
+    connect(l, &MainScreenLogic::workingChanged, this, &MainScreen::renderWorking);
     // The main screen gives way: the next window is shown first, so the program always
     // has a visible window.
     connect(l, &MainScreenLogic::drillRequested, this, [this] {
@@ -223,8 +228,8 @@ void MainScreen::renderProgress() {
     progressBar_->setVisible(logic_->progressVisible());
 }
 
-void MainScreen::renderConverting() {
-    const bool idle = !logic_->isConverting();
+void MainScreen::renderWorking() {
+    const bool idle = !logic_->isWorking();
     for (QPushButton* button : std::as_const(buttons_))
         button->setEnabled(idle);
     menuBar()->setEnabled(idle);

@@ -46,7 +46,7 @@ private:
     void buildMenus();
     void connectLogic();
     void renderProgress();
-    void renderConverting();
+    void renderWorking();
     void applyBackground();
     void print();
     void exitProgram(int status);

@@ -2,6 +2,7 @@
 #include "mainscreenlogic.h"
 
 #include "busycursor.h"
+#include "csvtransfer.h"
 
 #include "app/appvalues.h"
 #include "app/busyretry.h"
@@ -21,16 +22,21 @@ MainScreenLogic::MainScreenLogic(AppValues& values, UserDialogs& dialogs, Docume
     , values_(values)
     , dialogs_(dialogs)
     , opener_(opener)
-    , switch_(new DataFileSwitch(values, dialogs, std::move(converterPath), this)) {
+    , switch_(new DataFileSwitch(values, dialogs, std::move(converterPath), this))
+    , csv_(new CsvTransfer(values, dialogs, this)) {
     connect(switch_, &DataFileSwitch::switched, this, &MainScreenLogic::load);
-    connect(switch_, &DataFileSwitch::convertingChanged, this, &MainScreenLogic::renderConverting);
+    connect(switch_, &DataFileSwitch::convertingChanged, this, &MainScreenLogic::renderWorking);
     connect(switch_, &DataFileSwitch::conversionProgress, this, &MainScreenLogic::advanceProgress);
+    connect(csv_, &CsvTransfer::importingChanged, this, &MainScreenLogic::renderWorking);
+    connect(csv_, &CsvTransfer::progress, this, &MainScreenLogic::advanceProgress);
+    connect(csv_, &CsvTransfer::openRequested, this,
+            qOverload<const QString&>(&MainScreenLogic::openDataFile));
 }
 
 MainScreenLogic::~MainScreenLogic() = default;
 
-bool MainScreenLogic::isConverting() const {
-    return switch_->isConverting();
+bool MainScreenLogic::isWorking() const {
+    return switch_->isConverting() || csv_->isImporting();
 }
 
 QString MainScreenLogic::caption() const {
@@ -42,7 +48,7 @@ QColor MainScreenLogic::backgroundColour() const {
 }
 
 bool MainScreenLogic::canUseFile() const {
-    return values_.hasDataFile() && store_.has_value() && !isConverting();
+    return values_.hasDataFile() && store_.has_value() && !isWorking();
 }
 
 QString MainScreenLogic::groupSelectionPath() const {
@@ -251,13 +257,23 @@ void MainScreenLogic::openDataFile(const QString& path) {
     switch_->open(path);
 }
 
+void MainScreenLogic::importCsv() {
+    if (!isWorking())
+        csv_->importCsv();
+}
+
+void MainScreenLogic::exportCsv() {
+    if (canUseFile())
+        csv_->exportCsv(*store_);
+}
+
 void MainScreenLogic::showWordList() {
-    if (values_.hasDataFile() && !isConverting())
+    if (values_.hasDataFile() && !isWorking())
         emit wordListRequested();
 }
 
 void MainScreenLogic::showDataFileChooser() {
-    if (values_.hasDataFile() && !isConverting())
+    if (values_.hasDataFile() && !isWorking())
         emit dataFileChooserRequested();
 }
 
@@ -277,13 +293,13 @@ void MainScreenLogic::exitProgram() {
     emit exitRequested(0);
 }
 
-void MainScreenLogic::renderConverting(bool converting) {
-    if (converting) {
-        conversionBusy_ = std::make_unique<BusyCursor>();
+void MainScreenLogic::renderWorking(bool working) {
+    if (working) {
+        workBusy_ = std::make_unique<BusyCursor>();
         showProgress(0);
     } else {
         hideProgress();
-        conversionBusy_.reset();
+        workBusy_.reset();
     }
-    emit convertingChanged();
+    emit workingChanged();
 }

@@ -18,6 +18,7 @@ class DocumentOpener;
 class UserDialogs;
 class DataFileSwitch;
 class BusyCursor;
+class CsvTransfer;
 
 // What the main screen shows and what each of its commands does: the group lists, the
 // practice-set build, the group reset, printing and the menus. The window renders this
@@ -39,8 +40,8 @@ public:
     bool progressVisible() const { return progressVisible_; }
     int progressValue() const { return progressValue_; }
     int progressMaximum() const { return progressMaximum_; }
-    // True while a legacy file is converted; the commands wait for it.
-    bool isConverting() const;
+    // True while a legacy file is converted or a CSV imported; the commands wait for it.
+    bool isWorking() const;
 
     // Fills the lists from the current data file.
     void load();
@@ -55,6 +56,8 @@ public:
     void openDataFile();
     // Opens a file as the open dialog would have chosen it (also the command line's file).
     void openDataFile(const QString& path);
+    void importCsv();
+    void exportCsv();
     void showWordList();
     void showDataFileChooser();
     void showDisplaySettings();
@@ -68,7 +71,7 @@ signals:
     void chosenChanged();
     void previousChanged();
     void progressChanged();
-    void convertingChanged();
+    void workingChanged();
     void drillRequested();
     void wordListRequested();
     void dataFileChooserRequested();
@@ -87,17 +90,18 @@ private:
     void advanceProgress(qint64 done, qint64 total);
     void hideProgress();
     WordStore::Progress progressReporter();
-    void renderConverting(bool converting);
+    void renderWorking(bool working);
     QString groupSelectionPath() const;
 
     AppValues& values_;
     UserDialogs& dialogs_;
     DocumentOpener& opener_;
     DataFileSwitch* switch_;
+    CsvTransfer* csv_;
     GroupLists lists_;
     std::optional<WordStore> store_;
     bool progressVisible_ = false;
     int progressValue_ = 0;
     int progressMaximum_ = 0;
-    std::unique_ptr<BusyCursor> conversionBusy_;
+    std::unique_ptr<BusyCursor> workBusy_;
 };

@@ -8,6 +8,7 @@
 #include "support/widgetlookup.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
@@ -64,11 +65,28 @@ private slots:
         QTest::mouseClick(child(screen, "BT_print"), Qt::LeftButton);
         QVERIFY(QFile::exists(dialogs.pdfChoice));
 
+        // The CSV items follow the designed ones; an import works in the background, and the
+        // file it made and opened exports as the list it was made from.
+        QStringList items;
+        for (const QAction* action : child<QMenu>(screen, "ver_file")->actions())
+            items << action->objectName();
+        QCOMPARE(items, QStringList({"ver_open", "var_list", "var_itiran", "mnuSeparatorCsv",
+                                     "mnuImportCsv", "mnuExportCsv", "mnuSeparator", "ver_end"}));
+        const QString csv = testfiles::fixture(QStringLiteral("jet/small-2000.word.csv"));
+        dialogs.fileChoices = {csv};
+        dialogs.saveChoices = {home.path() + "/made.vku", home.path() + "/out.csv"};
+        child<QAction>(screen, "mnuImportCsv")->trigger();
+        QVERIFY(child<QProgressBar>(screen, "ProgressBar1")->isVisibleTo(screen));
+        QVERIFY(!child<QPushButton>(screen, "BT_OK")->isEnabled());
+        QTRY_COMPARE(screen->windowTitle(), QStringLiteral("VOKU英単カード　made.vku"));
+        child<QAction>(screen, "mnuExportCsv")->trigger();
+        QCOMPARE(testfiles::readAll(home.path() + "/out.csv"), testfiles::readAll(csv));
+
         // The real tool converts a legacy file; the commands wait for it.
         dialogs.fileChoices = {
             testfiles::copyFixture(QStringLiteral("jet/small-2000.vku"), home.path())};
         child<QAction>(screen, "ver_open")->trigger();
-        QCOMPARE(dialogs.startFolders, QStringList{home.path()});
+        QCOMPARE(dialogs.startFolders, QStringList(2, home.path()));
         QVERIFY(!child<QPushButton>(screen, "BT_OK")->isEnabled());
         QTRY_VERIFY_WITH_TIMEOUT(child<QPushButton>(screen, "BT_OK")->isEnabled(), 120000);
         QCOMPARE(screen->windowTitle(), QStringLiteral("VOKU英単カード　small-2000.vku"));

@@ -5,6 +5,9 @@
 #include "support/settingshome.h"
 #include "support/testwords.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -152,5 +155,82 @@ TEST(MainScreenLogic, CommandsThatNeedAFileCheckItFirst) {
             EXPECT_TRUE(said.at(i).contains(row.said.at(i))) << qPrintable(said.at(i));
         EXPECT_EQ(t.home.values.hasDataFile(), row.file == File::Empty);
         EXPECT_EQ(t.requests, QStringList(row.windows, "window") << "exit 0");
+    }
+}
+
+// The CSV menu: an import works in the background, asks about a doubtful encoding and whether
+// to open the new file; an export writes the tool's CSV. A refused, failed or cancelled one
+// leaves every file as it was and nothing half-written. existing: what out held before.
+TEST(MainScreenLogic, CsvImportAndExport) {
+    static int argc = 1;
+    static char name[] = "mainscreenlogic_test", *argv[] = {name, nullptr};
+    static const QCoreApplication application(argc, argv); // for the worker's signals
+    const QByteArray good = "group,key,word,meaning\n3,1,apple,\"りんご\"\n3,2,pear,\n";
+    const struct {
+        bool import;
+        QByteArray csv, existing;
+        const char* out;
+        QString choice;
+        bool open;
+        const char* said;
+        QByteArray written; // out afterwards (null: as before)
+    } rows[] = {
+        {true, good, {}, "new.vku", {}, true, "2 語を UTF-8 として読み込み", "SQLite"},
+        {true, good, "old", "new.vku", {}, false, "この単語データを開きますか", "SQLite"},
+        {true, "group,key,word\n3,1,a\n3,x,b\n", "old", "new.vku", {}, false, "3 行目: key"},
+        {true,
+         "group,key,word\n3,1,\xC3\xBD\n",
+         {},
+         "new.vku",
+         "CP932",
+         true,
+         "2 行目は次のように",
+         "SQLite"},
+        {true, "group,key,word\n3,1,\xC3\xBD\n", {}, "new.vku", {}, false, "どの文字コード"},
+        {true,
+         {},
+         {},
+         "new.vku",
+         {},
+         false,
+         "ファイルを開けません（ファイルかフォルダーがありません）"},
+        {true, good, {}, "a.vku", {}, false, "単語データファイルには書き込みません"},
+        {true, good, {}, "", {}, false, ""},
+        {false,
+         {},
+         "old",
+         "out.csv",
+         {},
+         false,
+         "CSV に書き出しました",
+         "group,key,level,times,word"},
+        {false, {}, {}, "a.vku", {}, false, "入力ファイルと同じです"},
+        {false, {}, {}, "none/out.csv", {}, false, "CSV を書き込めません（ファイルかフォルダー"},
+        {false, {}, {}, "", {}, false, ""},
+    };
+    for (const auto& row : rows) {
+        Logic t;
+        const QString current = t.loadStandardFile(), out = t.file(row.out);
+        if (!row.csv.isNull())
+            testfiles::writeAll(t.file("in.csv"), row.csv);
+        if (!row.existing.isNull())
+            testfiles::writeAll(out, row.existing);
+        const QByteArray before = testfiles::readAll(out);
+        t.dialogs.fileChoices = {t.file("in.csv")};
+        t.dialogs.saveChoices = {QString(row.out).isEmpty() ? QString() : out};
+        t.dialogs.choiceAnswer = row.choice;
+        t.dialogs.answerWhenNone = row.open;
+        row.import ? t.logic.importCsv() : t.logic.exportCsv();
+        for (QDeadlineTimer limit(60000); t.logic.isWorking() && !limit.hasExpired();)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        const QString said = (t.dialogs.questions + t.dialogs.messages).join('|');
+        SCOPED_TRACE(qPrintable(said));
+        EXPECT_TRUE(said.contains(QString::fromUtf8(row.said)));
+        const QByteArray after = testfiles::readAll(out);
+        EXPECT_TRUE(row.written.isNull() ? after == before : after.startsWith(row.written));
+        EXPECT_EQ(QDir(t.home.path()).entryList({"*.part*"}, QDir::Files | QDir::Hidden),
+                  QStringList());
+        EXPECT_EQ(t.home.values.dataFilePath, row.open && row.written.size() ? out : current);
+        EXPECT_FALSE(t.logic.progressVisible());
     }
 }

@@ -165,7 +165,8 @@ TEST(MainScreenLogic, CsvImportAndExport) {
     static int argc = 1;
     static char name[] = "mainscreenlogic_test", *argv[] = {name, nullptr};
     static const QCoreApplication application(argc, argv); // for the worker's signals
-    const QByteArray good = "group,key,word,meaning\n3,1,apple,\"りんご\"\n3,2,pear,\n";
+    const QByteArray good = "group,key,word,meaning\n3,1,apple,\"りんご\"\n3,2,pear,\n",
+                     doubtful = "group,key,word\n3,1,\xC3\xBD\n";
     const struct {
         bool import;
         QByteArray csv, existing;
@@ -173,39 +174,19 @@ TEST(MainScreenLogic, CsvImportAndExport) {
         QString choice;
         bool open;
         const char* said;
-        QByteArray written; // out afterwards (null: as before)
+        QByteArray written = {}; // out afterwards (null: as before)
     } rows[] = {
         {true, good, {}, "new.vku", {}, true, "2 語を UTF-8 として読み込み", "SQLite"},
         {true, good, "old", "new.vku", {}, false, "この単語データを開きますか", "SQLite"},
         {true, "group,key,word\n3,1,a\n3,x,b\n", "old", "new.vku", {}, false, "3 行目: key"},
-        {true,
-         "group,key,word\n3,1,\xC3\xBD\n",
-         {},
-         "new.vku",
-         "CP932",
-         true,
-         "2 行目は次のように",
-         "SQLite"},
-        {true, "group,key,word\n3,1,\xC3\xBD\n", {}, "new.vku", {}, false, "どの文字コード"},
-        {true,
-         {},
-         {},
-         "new.vku",
-         {},
-         false,
-         "ファイルを開けません（ファイルかフォルダーがありません）"},
+        {true, doubtful, {}, "new.vku", "CP932", true, "2 行目は次のように", "SQLite"},
+        {true, doubtful, {}, "new.vku", {}, false, "どの文字コード"},
+        {true, {}, {}, "new.vku", {}, false, "ファイルを開けません"},
         {true, good, {}, "a.vku", {}, false, "単語データファイルには書き込みません"},
         {true, good, {}, "", {}, false, ""},
-        {false,
-         {},
-         "old",
-         "out.csv",
-         {},
-         false,
-         "CSV に書き出しました",
-         "group,key,level,times,word"},
+        {false, {}, "old", "out.csv", {}, false, "CSV に書き出しました", "group,key,level"},
         {false, {}, {}, "a.vku", {}, false, "入力ファイルと同じです"},
-        {false, {}, {}, "none/out.csv", {}, false, "CSV を書き込めません（ファイルかフォルダー"},
+        {false, {}, {}, "none/out.csv", {}, false, "CSV を書き込めません"},
         {false, {}, {}, "", {}, false, ""},
     };
     for (const auto& row : rows) {
@@ -225,7 +206,7 @@ TEST(MainScreenLogic, CsvImportAndExport) {
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
         const QString said = (t.dialogs.questions + t.dialogs.messages).join('|');
         SCOPED_TRACE(qPrintable(said));
-        EXPECT_TRUE(said.contains(QString::fromUtf8(row.said)));
+        EXPECT_TRUE(*row.said ? said.contains(QString::fromUtf8(row.said)) : said.isEmpty());
         const QByteArray after = testfiles::readAll(out);
         EXPECT_TRUE(row.written.isNull() ? after == before : after.startsWith(row.written));
         EXPECT_EQ(QDir(t.home.path()).entryList({"*.part*"}, QDir::Files | QDir::Hidden),

@@ -65,7 +65,7 @@ private slots:
         QTest::mouseClick(child(screen, "BT_print"), Qt::LeftButton);
         QVERIFY(QFile::exists(dialogs.pdfChoice));
 
-        // The CSV items follow the designed ones; an import works in the background, and the
+        // The CSV items follow the first three; an import works in the background, and the
         // file it made and opened exports as the list it was made from.
         QStringList items;
         for (const QAction* action : child<QMenu>(screen, "ver_file")->actions())

@@ -1,27 +1,39 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// How long the word list of a file of 5,000, 50,000 or (with VOKU_BENCH_LARGE set) 500,000
-// words takes from the request to a window on screen: reading the file into the model,
-// building the window and showing it.
+// The word list on files of 5,000, 50,000 or (with VOKU_BENCH_LARGE set) 500,000 words:
+// - BM_ShowWordList: from the request to a window on screen (reading the file into the
+//   model, building the window and showing it);
+// - BM_TypeInSearch and BM_EraseSearch: one keystroke in the search field until the grid is
+//   drawn again, narrowing (typing "1" into an empty field) and widening (erasing it), with
+//   the rows in the file's order (/0) or sorted by word (/1).
 #include "app/appvalues.h"
 #include "largewordfile.h"
 #include "screens/tools/wordlistwindow.h"
 #include "silentseams.h"
 
 #include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <cstdio>
 
 namespace {
 
-void BM_ShowWordList(benchmark::State& state) {
+struct BenchFile {
     QTemporaryDir dir;
     AppValues values;
-    values.dataFilePath = LargeWordFile::create(dir.path(), static_cast<int>(state.range(0)));
-    values.windowTitle = QStringLiteral("VOKU英単カード　large.vku");
     SilentDialogs dialogs;
+
+    explicit BenchFile(int words) {
+        values.dataFilePath = LargeWordFile::create(dir.path(), words);
+        values.windowTitle = QStringLiteral("VOKU英単カード　large.vku");
+    }
+};
+
+void BM_ShowWordList(benchmark::State& state) {
+    BenchFile file(static_cast<int>(state.range(0)));
     for (auto _ : state) {
-        auto* window = new WordListWindow(values, dialogs);
+        auto* window = new WordListWindow(file.values, file.dialogs);
         window->show();
         QApplication::processEvents();
         state.PauseTiming();
@@ -29,6 +41,43 @@ void BM_ShowWordList(benchmark::State& state) {
         QApplication::processEvents();
         state.ResumeTiming();
     }
+}
+
+void press(QWidget* field, Qt::Key key, const QString& text = {}) {
+    QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(field, &event);
+    QApplication::processEvents();
+}
+
+// Each iteration measures one keystroke and takes it back unmeasured.
+void keystroke(benchmark::State& state, bool narrow) {
+    BenchFile file(static_cast<int>(state.range(0)));
+    WordListWindow window(file.values, file.dialogs);
+    window.show();
+    if (state.range(1) != 0)
+        window.findChild<QTableView*>(QStringLiteral("MSFlexGrid1"))
+            ->sortByColumn(WordListModel::Word, Qt::AscendingOrder);
+    auto* find = window.findChild<QLineEdit*>(QStringLiteral("TX_find"));
+    find->setFocus();
+    QApplication::processEvents();
+    const auto type = [&] { press(find, Qt::Key_1, QStringLiteral("1")); };
+    const auto erase = [&] { press(find, Qt::Key_Backspace); };
+    if (!narrow)
+        type();
+    for (auto _ : state) {
+        narrow ? type() : erase();
+        state.PauseTiming();
+        narrow ? erase() : type();
+        state.ResumeTiming();
+    }
+}
+
+void BM_TypeInSearch(benchmark::State& state) {
+    keystroke(state, true);
+}
+
+void BM_EraseSearch(benchmark::State& state) {
+    keystroke(state, false);
 }
 
 } // namespace
@@ -39,11 +88,19 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
-    for (const int size : LargeWordFile::sizes())
+    for (const int size : LargeWordFile::sizes()) {
         benchmark::RegisterBenchmark("BM_ShowWordList", BM_ShowWordList)
             ->Arg(size)
             ->Unit(benchmark::kMillisecond)
             ->Iterations(10);
+        for (auto* keystroke : {BM_TypeInSearch, BM_EraseSearch})
+            benchmark::RegisterBenchmark(
+                keystroke == BM_TypeInSearch ? "BM_TypeInSearch" : "BM_EraseSearch", keystroke)
+                ->Args({size, 0})
+                ->Args({size, 1})
+                ->Unit(benchmark::kMillisecond)
+                ->Iterations(20);
+    }
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -64,6 +65,7 @@ QLayout* WordListWindow::buildFindBar() {
     find_->setToolTip(
         QStringLiteral("入力した文字を単語か意味に含む行だけを表示します（Esc で消去）"));
     find_->setClearButtonEnabled(true);
+    find_->installEventFilter(this);
     // textChanged also comes when an input method commits its text, so Japanese typed
     // through one filters as soon as it is confirmed.
     connect(find_, &QLineEdit::textChanged, this, [this](const QString& text) {
@@ -145,6 +147,17 @@ void WordListWindow::fillGroups() {
 void WordListWindow::showCount() {
     count_->setText(QLocale(QLocale::Japanese).toString(filter_.rowCount()) +
                     QStringLiteral(" 語"));
+}
+
+// Esc reaches the field itself when the window's shortcut does not take it first (the
+// window not yet active); either way it does the same.
+bool WordListWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == find_ && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        escape();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 // Esc first empties the search field; on an empty field it closes the window as before.

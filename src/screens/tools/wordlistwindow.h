@@ -24,6 +24,9 @@ public:
     // Closes every open word list (before the data file chooser replaces the main screen).
     static void closeAll();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     QLayout* buildFindBar();
     void buildGrid();

@@ -3,8 +3,6 @@
 
 #include "data/wordstore.h"
 
-#include <QFileInfo>
-
 WordListModel::WordListModel(QObject* parent)
     : QAbstractTableModel(parent) {}
 
@@ -12,9 +10,6 @@ std::optional<QString> WordListModel::load(const QString& path) {
     beginResetModel();
     rows_.clear();
     std::optional<QString> error;
-    // The texts cannot take more bytes than the file holds. Memory that the reservation
-    // does not touch is never taken from the system, and squeeze() gives back the rest.
-    rows_.reserve(QFileInfo(path).size());
     try {
         WordStore::open(path).forEachWordListRow(
             [this](int group, QByteArrayView word, QByteArrayView meaning) {
@@ -24,7 +19,6 @@ std::optional<QString> WordListModel::load(const QString& path) {
         rows_.clear();
         error = failure.message();
     }
-    rows_.squeeze();
     endResetModel();
     return error;
 }

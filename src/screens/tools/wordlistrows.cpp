@@ -12,14 +12,6 @@ void WordListRows::clear() {
     foldedStarts_.clear();
 }
 
-void WordListRows::reserve(qsizetype bytes) {
-    utf8_.reserve(bytes);
-}
-
-void WordListRows::squeeze() {
-    utf8_.squeeze();
-}
-
 void WordListRows::append(int group, QByteArrayView word, QByteArrayView meaning) {
     groups_.push_back(group);
     if (group >= 0 && static_cast<std::size_t>(group) < hasGroup_.size())

@@ -16,9 +16,6 @@
 class WordListRows {
 public:
     void clear();
-    // Room for this many bytes of text, so that loading never moves what it has read.
-    void reserve(qsizetype bytes);
-    void squeeze();
     // Adds a row from the file's UTF-8 texts (a Null meaning is empty).
     void append(int group, QByteArrayView word, QByteArrayView meaning);
 

@@ -9,5 +9,7 @@ namespace NaturalOrder {
 
 // Below, at or above zero as a comes before, with or after b.
 int compare(QStringView a, QStringView b);
+// The character case-folded alone (so a text keeps its length), ASCII without a table.
+QChar fold(QChar c);
 
 } // namespace NaturalOrder

@@ -14,7 +14,8 @@ WordListFilter::WordListFilter(WordListModel& source, QObject* parent)
     // its own. New rows are ranked before the proxy, connected after this, sorts them.
     setDynamicSortFilter(false);
     connect(&source, &QAbstractItemModel::modelReset, this, [this] {
-        rankedColumn_ = -1;
+        for (std::vector<int>& ranks : ranks_)
+            ranks.clear();
         if (sortColumn() > WordListModel::Group)
             rankBy(sortColumn());
     });
@@ -44,7 +45,8 @@ void WordListFilter::refilter() {
 }
 
 void WordListFilter::sort(int column, Qt::SortOrder order) {
-    if (column > WordListModel::Group && column != rankedColumn_)
+    if (column > WordListModel::Group && column < WordListModel::ColumnCount &&
+        ranks_[static_cast<std::size_t>(column)].empty())
         rankBy(column);
     QSortFilterProxyModel::sort(column, order);
 }
@@ -59,13 +61,13 @@ void WordListFilter::rankBy(int column) {
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(),
                      [&](int a, int b) { return NaturalOrder::compare(text(a), text(b)) < 0; });
-    rank_.assign(order.size(), 0);
+    std::vector<int>& rank = ranks_[static_cast<std::size_t>(column)];
+    rank.assign(order.size(), 0);
     for (std::size_t i = 1; i < order.size(); ++i) {
         const bool same = NaturalOrder::compare(text(order[i - 1]), text(order[i])) == 0;
-        rank_[static_cast<std::size_t>(order[i])] =
-            same ? rank_[static_cast<std::size_t>(order[i - 1])] : static_cast<int>(i);
+        rank[static_cast<std::size_t>(order[i])] =
+            same ? rank[static_cast<std::size_t>(order[i - 1])] : static_cast<int>(i);
     }
-    rankedColumn_ = column;
 }
 
 bool WordListFilter::filterAcceptsRow(int sourceRow, const QModelIndex&) const {
@@ -77,6 +79,6 @@ bool WordListFilter::filterAcceptsRow(int sourceRow, const QModelIndex&) const {
 bool WordListFilter::lessThan(const QModelIndex& left, const QModelIndex& right) const {
     if (left.column() == WordListModel::Group)
         return rows_.group(left.row()) < rows_.group(right.row());
-    return rank_[static_cast<std::size_t>(left.row())] <
-           rank_[static_cast<std::size_t>(right.row())];
+    const std::vector<int>& rank = ranks_[static_cast<std::size_t>(left.column())];
+    return rank[static_cast<std::size_t>(left.row())] < rank[static_cast<std::size_t>(right.row())];
 }

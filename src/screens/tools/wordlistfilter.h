@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "wordlistmodel.h"
+
 #include <QSortFilterProxyModel>
+#include <array>
 #include <vector>
 
-class WordListModel;
 class WordListRows;
 
 // What the word list shows: the rows whose word or meaning holds the search text
@@ -32,7 +34,8 @@ private:
     const WordListRows& rows_;
     QString search_;
     int group_ = 0;
-    // Each source row's place in the order of rankedColumn_; equal texts share a place.
-    std::vector<int> rank_;
-    int rankedColumn_ = -1;
+    // By column, each source row's place in the column's natural order, made when the
+    // column is first sorted (the group column compares its numbers); equal texts share a
+    // place.
+    std::array<std::vector<int>, WordListModel::ColumnCount> ranks_;
 };

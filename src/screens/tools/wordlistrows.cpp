@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wordlistrows.h"
 
+#include "naturalorder.h"
+
 #include <QStringDecoder>
 
 void WordListRows::clear() {
@@ -43,7 +45,7 @@ QString WordListRows::folded(QStringView text) {
     QString folded(text.size(), Qt::Uninitialized);
     QChar* out = folded.data();
     for (const QChar c : text)
-        *out++ = c.toCaseFolded();
+        *out++ = NaturalOrder::fold(c);
     return folded;
 }
 
@@ -75,7 +77,7 @@ void WordListRows::fold() const {
         QChar* end = decoder.appendToBuffer(
             out, QByteArrayView(utf8_).sliced(starts_[at], starts_[at + 1] - starts_[at]));
         for (; out != end; ++out)
-            *out = out->toCaseFolded();
+            *out = NaturalOrder::fold(*out);
         foldedStarts_.push_back(out - folded_.constData());
     }
     folded_.truncate(out - folded_.constData());

@@ -26,7 +26,7 @@ public:
     // The groups that have words, ascending.
     std::vector<int> groups() const;
 
-    // Each character case-folded alone, so that the text keeps its length.
+    // Each character case-folded alone (NaturalOrder::fold), so the text keeps its length.
     static QString folded(QStringView text);
     QStringView foldedWord(int row) const { return foldedCell(2 * row); }
     QStringView foldedMeaning(int row) const { return foldedCell(2 * row + 1); }

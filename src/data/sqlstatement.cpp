@@ -86,6 +86,11 @@ std::optional<QString> SqlStatement::optionalText(int column) const {
     return columnText(statement_, column);
 }
 
+QByteArrayView SqlStatement::utf8(int column) const {
+    const auto* data = reinterpret_cast<const char*>(sqlite3_column_text(statement_, column));
+    return {data, sqlite3_column_bytes(statement_, column)};
+}
+
 WordRecord SqlStatement::word() const {
     sqlite3_stmt* statement = statement_;
     WordRecord record;

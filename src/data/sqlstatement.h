@@ -3,6 +3,7 @@
 
 #include "wordrecord.h"
 
+#include <QByteArrayView>
 #include <QString>
 #include <optional>
 
@@ -31,6 +32,8 @@ public:
     qint64 integer(int column) const;
     QString text(int column) const;
     std::optional<QString> optionalText(int column) const;
+    // The column's UTF-8 bytes, empty for Null; valid until the next step.
+    QByteArrayView utf8(int column) const;
 
     // The whole word row of a statement that selects wordColumns first.
     WordRecord word() const;

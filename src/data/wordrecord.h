@@ -31,10 +31,3 @@ struct WordRecord {
         QStringLiteral("text4"), QStringLiteral("text5"), QStringLiteral("text6"),
     };
 };
-
-// One row of the word list: group, word and meaning.
-struct WordListRow {
-    int group = 0;
-    QString word;
-    std::optional<QString> meaning;
-};

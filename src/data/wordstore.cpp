@@ -270,13 +270,10 @@ void WordStore::forEachWordOfGroups(const std::vector<int>& groups, const RowVis
         visit(query.word());
 }
 
-std::vector<WordListRow> WordStore::wordList() const {
+void WordStore::forEachWordListRow(const WordListVisitor& visit) const {
     SqlStatement query(db_, R"(SELECT "group", word, meaning FROM word)", path_);
-    std::vector<WordListRow> rows;
     while (query.step())
-        rows.push_back(
-            WordListRow{static_cast<int>(query.integer(0)), query.text(1), query.optionalText(2)});
-    return rows;
+        visit(static_cast<int>(query.integer(0)), query.utf8(1), query.utf8(2));
 }
 
 void WordStore::forEachRow(Table table, const RowVisitor& visit) const {

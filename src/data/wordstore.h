@@ -21,6 +21,9 @@ public:
     enum class Table { Word, Selected };
     using Progress = std::function<void(qint64 done, qint64 total)>;
     using RowVisitor = std::function<void(const WordRecord&)>;
+    // Group, word and meaning as UTF-8 (Null is empty), valid only during the call.
+    using WordListVisitor =
+        std::function<void(int group, QByteArrayView word, QByteArrayView meaning)>;
 
     // Opens an existing word data file; read-only when the file or its folder cannot be written.
     static WordStore open(const QString& path);
@@ -54,8 +57,9 @@ public:
     // The words of the groups, by group and key (for printing).
     qint64 countWordsOfGroups(const std::vector<int>& groups) const;
     void forEachWordOfGroups(const std::vector<int>& groups, const RowVisitor& visit) const;
-    // Group, word and meaning of every word.
-    std::vector<WordListRow> wordList() const;
+    // Group, word and meaning of every word, in the table's own order. The texts are
+    // handed over as stored, so a caller can pack them without a QString per cell.
+    void forEachWordListRow(const WordListVisitor& visit) const;
 
     // Every row of a table by group and key.
     void forEachRow(Table table, const RowVisitor& visit) const;

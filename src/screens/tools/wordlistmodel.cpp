@@ -7,19 +7,20 @@ WordListModel::WordListModel(QObject* parent)
     : QAbstractTableModel(parent) {}
 
 std::optional<QString> WordListModel::load(const QString& path) {
-    try {
-        setRows(WordStore::open(path).wordList());
-        return std::nullopt;
-    } catch (const StoreError& error) {
-        setRows({});
-        return error.message();
-    }
-}
-
-void WordListModel::setRows(std::vector<WordListRow> rows) {
     beginResetModel();
-    rows_ = std::move(rows);
+    rows_.clear();
+    std::optional<QString> error;
+    try {
+        WordStore::open(path).forEachWordListRow(
+            [this](int group, QByteArrayView word, QByteArrayView meaning) {
+                rows_.append(group, word, meaning);
+            });
+    } catch (const StoreError& failure) {
+        rows_.clear();
+        error = failure.message();
+    }
     endResetModel();
+    return error;
 }
 
 QString WordListModel::widthText(int column) {
@@ -36,7 +37,7 @@ QString WordListModel::widthText(int column) {
 }
 
 int WordListModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+    return parent.isValid() ? 0 : rows_.size();
 }
 
 int WordListModel::columnCount(const QModelIndex& parent) const {
@@ -47,9 +48,8 @@ QVariant WordListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount()) {
         return {};
     }
-    const WordListRow& row = rows_[static_cast<std::size_t>(index.row())];
     if (role == Qt::DisplayRole) {
-        return displayText(row, index.column());
+        return displayText(index.row(), index.column());
     }
     if (role == Qt::TextAlignmentRole && index.column() == Group) {
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
@@ -57,14 +57,14 @@ QVariant WordListModel::data(const QModelIndex& index, int role) const {
     return {};
 }
 
-QVariant WordListModel::displayText(const WordListRow& row, int column) const {
+QVariant WordListModel::displayText(int row, int column) const {
     switch (column) {
     case Group:
-        return row.group;
+        return rows_.group(row);
     case Word:
-        return row.word;
+        return rows_.word(row);
     case Meaning:
-        return row.meaning.value_or(QString());
+        return rows_.meaning(row);
     default:
         return {};
     }

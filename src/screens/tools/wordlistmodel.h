@@ -1,15 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "data/wordrecord.h"
+#include "wordlistrows.h"
 
 #include <QAbstractTableModel>
 #include <QString>
 #include <optional>
-#include <vector>
 
 // The word list: group, word and meaning of every word of a file, as a snapshot taken
-// when it is loaded, read only.
+// when it is loaded, read only. A cell's text is made only when a view asks for it.
 class WordListModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -20,7 +19,7 @@ public:
     // Takes the rows of the word data file; the learner's message when it cannot be read
     // (the list is then empty).
     std::optional<QString> load(const QString& path);
-    void setRows(std::vector<WordListRow> rows);
+    const WordListRows& rows() const { return rows_; }
 
     // A column's heading followed by the blanks that give the column its width.
     static QString widthText(int column);
@@ -32,7 +31,7 @@ public:
                         int role = Qt::DisplayRole) const override;
 
 private:
-    QVariant displayText(const WordListRow& row, int column) const;
+    QVariant displayText(int row, int column) const;
 
-    std::vector<WordListRow> rows_;
+    WordListRows rows_;
 };

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/tools/datafilechooserlogic.h"
 #include "screens/tools/displaysettingslogic.h"
+#include "screens/tools/wordlistfilter.h"
+#include "screens/tools/wordlistmodel.h"
 
 #include "support/fakeseams.h"
 #include "support/settingshome.h"
@@ -63,4 +65,49 @@ TEST(DisplaySettingsLogic, BoxesActAtOnceColoursOnOk) {
     EXPECT_EQ(values.mainBackColor, QStringLiteral("12648447"));
     EXPECT_TRUE(
         dialogs.messages.value(0).startsWith(QStringLiteral("表示設定を保存できませんでした。")));
+}
+
+// The list after sorting, then choosing a group, then searching: the search ignores case and
+// finds Japanese meanings, numbers sort as numbers (full-width too), equal keys keep the
+// file's order, and a sort survives a new search.
+TEST(WordListFilter, SearchesPicksAGroupAndSortsNaturally) {
+    SettingsHome home;
+    std::vector<WordRecord> rows;
+    for (const auto& [group, word, meaning] :
+         std::vector<std::tuple<int, QString, QString>>{{3, "word10", "第１０課"},
+                                                        {1, "Apple", "りんご"},
+                                                        {2, "word9", "第２課"},
+                                                        {1, "APPLE", "あんず"},
+                                                        {2, "Word10b", ""}}) {
+        rows.push_back(testwords::word(group, static_cast<int>(rows.size()) + 1));
+        rows.back().word = word;
+        rows.back().meaning = meaning.isEmpty() ? std::nullopt : std::optional(meaning);
+    }
+    WordListModel model;
+    ASSERT_FALSE(model.load(testwords::makeWordFile(home.path() + "/w.vku", rows)));
+    WordListFilter filter(model);
+    constexpr auto up = Qt::AscendingOrder, down = Qt::DescendingOrder;
+    const std::tuple<int, Qt::SortOrder, int, QString, QString> cases[] = {
+        {-1, up, 0, "", "word10 Apple word9 APPLE Word10b"},
+        {-1, up, 0, "aP", "Apple APPLE"},
+        {-1, up, 0, "りんご", "Apple"},
+        {-1, up, 2, "", "word9 Word10b"},
+        {WordListModel::Word, up, 0, "", "Apple APPLE word9 word10 Word10b"},
+        {WordListModel::Word, down, 0, "o", "Word10b word10 word9"},
+        {WordListModel::Word, down, 1, "", "Apple APPLE"},
+        {WordListModel::Group, up, 0, "", "Apple APPLE word9 Word10b word10"},
+        {WordListModel::Meaning, up, 0, "課", "word9 word10"},
+        {WordListModel::Meaning, down, 2, "WORD", "word9 Word10b"},
+        {WordListModel::Word, up, 0, "zzz", ""},
+        {-1, up, 3, "ap", ""},
+    };
+    for (const auto& [column, order, group, search, shown] : cases) {
+        filter.sort(column, order);
+        filter.setGroup(group);
+        filter.setSearchText(search);
+        QStringList words;
+        for (int row = 0; row < filter.rowCount(); ++row)
+            words.append(filter.index(row, WordListModel::Word).data().toString());
+        EXPECT_EQ(words.join(' '), shown) << search.toStdString() << " " << group;
+    }
 }

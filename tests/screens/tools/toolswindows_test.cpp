@@ -11,6 +11,10 @@
 
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTableView>
@@ -29,7 +33,9 @@ class ToolsWindowsTest : public QObject {
 private slots:
     void initTestCase() {
         testfiles::writeAll(folder_ + "broken.vku", "not a word file");
-        testwords::makeWordFile(folder_ + "a.vku", testwords::words(1, 120));
+        std::vector<WordRecord> words = testwords::words(1, 120);
+        words.push_back(testwords::word(2, 1));
+        testwords::makeWordFile(folder_ + "a.vku", words);
         testwords::makeWordFile(folder_ + "b.vku", testwords::words(1, 3));
     }
     void init() {
@@ -100,6 +106,38 @@ private slots:
             QTRY_VERIFY(window.isNull());
         }
         QCOMPARE(dialogs_.messages.size(), 1);
+    }
+
+    // Typed and input-method text filter at once, a group narrows further, Esc empties the
+    // field before it closes the window, and a heading sorts numbers as numbers.
+    void wordListFindsPicksAGroupAndSorts() {
+        QPointer<QWidget> window = new WordListWindow(home_.values, dialogs_);
+        window->show();
+        auto* find = child<QLineEdit>(window, "TX_find");
+        auto* group = child<QComboBox>(window, "CB_group");
+        auto* grid = child<QTableView>(window, "MSFlexGrid1");
+        const auto shown = [&] { return child<QLabel>(window, "LB_count")->text(); };
+        QCOMPARE(shown(), "121 語");
+        QCOMPARE(group->count(), 3);
+        QCOMPARE(group->itemText(2), "  2");
+        QTest::keyClicks(find, "W1-12");
+        QCOMPARE(shown(), "2 語");
+        find->clear();
+        QInputMethodEvent commit;
+        commit.setCommitString(QStringLiteral("意味2"));
+        QApplication::sendEvent(find, &commit);
+        QCOMPARE(shown(), "1 語");
+        group->setCurrentIndex(1);
+        QCOMPARE(shown(), "0 語");
+        QTest::keyClick(find, Qt::Key_Escape);
+        QCOMPARE(shown(), "120 語");
+        QHeaderView* headings = grid->horizontalHeader();
+        for (int click = 0; click < 2; ++click) // ascending, then descending
+            QTest::mouseClick(headings->viewport(), Qt::LeftButton, {},
+                              QPoint(headings->sectionViewportPosition(1) + 4, 4));
+        QCOMPARE(grid->model()->index(0, 1).data(), QVariant("w1-120"));
+        QTest::keyClick(find, Qt::Key_Escape);
+        QTRY_VERIFY(window.isNull());
     }
 
     void aboutBoxCopiesTheSystemInformation() {

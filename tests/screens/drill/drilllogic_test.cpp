@@ -23,7 +23,7 @@ protected:
         store_.emplace(WordStore::open(path_));
         closes_ = fatal_ = 0;
         dialogs_.messages.clear();
-        drill_ = std::make_unique<DrillLogic>(app_, *store_, dialogs_, sound_);
+        drill_ = std::make_unique<DrillLogic>(app_, *store_, dialogs_, sound_, speaker_);
         keys_ = std::make_unique<DrillKeys>(*drill_);
         QObject::connect(drill_.get(), &DrillLogic::closeRequested, [this] { ++closes_; });
         QObject::connect(drill_.get(), &DrillLogic::fatalError, [this] { ++fatal_; });
@@ -67,6 +67,7 @@ protected:
     AppValues app_;
     FakeDialogs dialogs_;
     FakeSound sound_;
+    FakeSpeaker speaker_;
     std::optional<WordStore> store_;
     std::unique_ptr<DrillLogic> drill_;
     std::unique_ptr<DrillKeys> keys_;

@@ -31,6 +31,7 @@ private:
     AppValues app_;
     FakeDialogs dialogs_;
     FakeSound sound_;
+    FakeSpeaker speaker_;
     QPointer<DrillScreen> screen_;
 };
 
@@ -38,7 +39,7 @@ void DrillScreenTest::practisesARankByMouseAndKeys() {
     auto rows = words(12);
     rows.push_back(testwords::word(2, 1, 2, 3));
     makeWordFile(dir_.filePath(u"words.vku"_qs), rows, app_);
-    screen_ = DrillScreen::open(app_, dialogs_, sound_);
+    screen_ = DrillScreen::open(app_, dialogs_, sound_, speaker_);
     screen_->show();
     QVERIFY(QTest::qWaitForWindowExposed(screen_.data()));
     // Enter must choose a rank, never leave the drill.

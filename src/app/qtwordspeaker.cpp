@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "qtwordspeaker.h"
+
+#include <QAudioDevice>
+#include <QMediaDevices>
+#include <QTextToSpeech>
+
+namespace {
+
+// An English locale of the engine, American first; the engine's own when it has none.
+void chooseEnglish(QTextToSpeech& speech) {
+    const QList<QLocale> locales = speech.availableLocales();
+    const auto english = [](const QLocale& l) { return l.language() == QLocale::English; };
+    if (english(speech.locale()))
+        return;
+    if (locales.contains(QLocale(QLocale::English, QLocale::UnitedStates)))
+        speech.setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+    else if (auto it = std::ranges::find_if(locales, english); it != locales.end())
+        speech.setLocale(*it);
+}
+
+} // namespace
+
+QtWordSpeaker::QtWordSpeaker() = default;
+
+QtWordSpeaker::~QtWordSpeaker() = default;
+
+void QtWordSpeaker::speak(const QString& word) {
+    QTextToSpeech* speech = engine();
+    if (!speech || word.trimmed().isEmpty())
+        return;
+    if (speech->state() == QTextToSpeech::Speaking)
+        speech->stop(QTextToSpeech::BoundaryHint::Immediate);
+    speech->say(word);
+}
+
+bool QtWordSpeaker::isSpeaking() const {
+    return speech_ && speech_->state() == QTextToSpeech::Speaking;
+}
+
+QTextToSpeech* QtWordSpeaker::engine() {
+    if (!started_) {
+        started_ = true;
+        speech_ = startEngine();
+    }
+    return speech_.get();
+}
+
+std::unique_ptr<QTextToSpeech> QtWordSpeaker::startEngine() {
+    // Without a device the engine would only report an error on every word.
+    const QStringList engines = QTextToSpeech::availableEngines();
+    if (engines.isEmpty() || QMediaDevices::audioOutputs().isEmpty())
+        return nullptr;
+    const QString name =
+        engines.contains(QStringLiteral("flite")) ? QStringLiteral("flite") : engines.first();
+    auto speech = std::make_unique<QTextToSpeech>(name);
+    // An engine that cannot start says so at once; one that fails on a word later (its
+    // device went away) is asked again with the next word.
+    if (speech->state() == QTextToSpeech::Error)
+        return nullptr;
+    chooseEnglish(*speech);
+    return speech;
+}

@@ -28,8 +28,8 @@ public:
         QString fileToOpen{};                // a word data file named on the command line
         UserDialogs* dialogs = nullptr;      // null: the real one
         SoundPlayer* sound = nullptr;        // null: the real one
-        WordSpeaker* speaker = nullptr;      // null: the real one
         DocumentOpener* documents = nullptr; // null: the real one
+        WordSpeaker* speaker = nullptr;      // null: the real one
     };
 
     explicit AppWindows(Options options, QObject* parent = nullptr);

@@ -29,19 +29,28 @@ void QtWordSpeaker::speak(const QString& word) {
     QTextToSpeech* speech = engine();
     if (!speech || word.trimmed().isEmpty())
         return;
+    heard_ = false;
     if (speech->state() == QTextToSpeech::Speaking)
         speech->stop(QTextToSpeech::BoundaryHint::Immediate);
     speech->say(word);
 }
 
 bool QtWordSpeaker::isSpeaking() const {
-    return speech_ && speech_->state() == QTextToSpeech::Speaking;
+    return heard_ && speech_->state() == QTextToSpeech::Speaking;
 }
 
 QTextToSpeech* QtWordSpeaker::engine() {
     if (!started_) {
         started_ = true;
         speech_ = startEngine();
+        // Speaking is only the new word's once the engine has said so after it was asked.
+        if (speech_) {
+            QObject::connect(speech_.get(), &QTextToSpeech::stateChanged, speech_.get(),
+                             [this](QTextToSpeech::State state) {
+                                 if (state == QTextToSpeech::Speaking)
+                                     heard_ = true;
+                             });
+        }
     }
     return speech_.get();
 }

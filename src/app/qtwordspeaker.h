@@ -23,5 +23,6 @@ private:
     static std::unique_ptr<QTextToSpeech> startEngine();
 
     bool started_ = false;
+    bool heard_ = false; // the engine reported the last word as heard
     std::unique_ptr<QTextToSpeech> speech_;
 };

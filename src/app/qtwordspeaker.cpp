@@ -2,10 +2,15 @@
 #include "qtwordspeaker.h"
 
 #include <QAudioDevice>
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QMediaDevices>
 #include <QTextToSpeech>
 
 namespace {
+
+// How long the end of a stopped word is awaited; it comes within some 20 ms.
+constexpr int StopWaitMs = 1000;
 
 // An English locale of the engine, American first; the engine's own when it has none.
 void chooseEnglish(QTextToSpeech& speech) {
@@ -23,7 +28,17 @@ void chooseEnglish(QTextToSpeech& speech) {
 
 QtWordSpeaker::QtWordSpeaker() = default;
 
-QtWordSpeaker::~QtWordSpeaker() = default;
+// The flite engine of Qt 6.4 crashes when it is destroyed while a word is heard (a learner
+// closing the program right after S), so the word is stopped and its end awaited first.
+QtWordSpeaker::~QtWordSpeaker() {
+    if (!speech_ || speech_->state() != QTextToSpeech::Speaking)
+        return;
+    speech_->stop(QTextToSpeech::BoundaryHint::Immediate);
+    QElapsedTimer clock;
+    clock.start();
+    while (speech_->state() == QTextToSpeech::Speaking && clock.elapsed() < StopWaitMs)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
+}
 
 void QtWordSpeaker::speak(const QString& word) {
     QTextToSpeech* speech = engine();

@@ -17,9 +17,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Japanese fonts for every screen and card (Noto for CJK beyond the BMP such as 𠮷,
 # Symbola for emoji on paper); Qt's Japanese texts for its dialogs; the SVG icon engine
-# for the window icon.
+# for the window icon; Qt TextToSpeech for the speech module.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "fonts-ipafont-gothic, fonts-ipafont-mincho, fonts-noto-cjk, fonts-symbola, qt6-translations-l10n, libqt6svg6")
-# Wayland sessions; without it Qt runs through XWayland.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, xdg-utils")
+    "fonts-ipafont-gothic, fonts-ipafont-mincho, fonts-noto-cjk, fonts-symbola, qt6-translations-l10n, libqt6svg6, libqt6texttospeech6")
+# Wayland sessions, without which Qt runs through XWayland; the offline voice that reads
+# the words out, without which the program stays silent.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, xdg-utils, qt6-speech-flite-plugin")
 include(CPack)

@@ -33,7 +33,7 @@ struct Drill {
     }
 
     DrillScreen* open() {
-        auto* screen = DrillScreen::open(values, dialogs, sound);
+        auto* screen = DrillScreen::open(values, dialogs, sound, speaker);
         screen->show();
         QCoreApplication::processEvents();
         return screen;
@@ -43,6 +43,7 @@ struct Drill {
     AppValues values;
     SilentDialogs dialogs;
     SilentSound sound;
+    SilentSpeaker speaker;
 };
 
 Drill& drill(benchmark::State& state) {

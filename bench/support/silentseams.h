@@ -4,6 +4,7 @@
 #include "app/documentopener.h"
 #include "app/soundplayer.h"
 #include "app/userdialogs.h"
+#include "app/wordspeaker.h"
 
 // Seams that answer at once, so a benchmark measures the program and not a dialog.
 class SilentDialogs : public UserDialogs {
@@ -21,6 +22,12 @@ public:
 class SilentSound : public SoundPlayer {
 public:
     void play(const QString&) override {}
+};
+
+class SilentSpeaker : public WordSpeaker {
+public:
+    void speak(const QString&) override {}
+    bool isSpeaking() const override { return false; }
 };
 
 class NoOpener : public DocumentOpener {

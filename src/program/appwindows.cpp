@@ -2,6 +2,7 @@
 #include "appwindows.h"
 
 #include "app/lazysoundplayer.h"
+#include "app/lazywordspeaker.h"
 #include "app/manual.h"
 #include "app/qtdocumentopener.h"
 #include "app/qtuserdialogs.h"
@@ -35,10 +36,13 @@ AppWindows::AppWindows(Options options, QObject* parent)
     if (!options.sound)
         ownSound_ =
             std::make_unique<LazySoundPlayer>(values_, LazySoundPlayer::defaultModulePaths());
+    if (!options.speaker)
+        ownSpeaker_ = std::make_unique<LazyWordSpeaker>(LazyWordSpeaker::defaultModulePaths());
     if (!options.documents)
         ownDocuments_ = std::make_unique<QtDocumentOpener>();
     dialogs_ = options.dialogs ? options.dialogs : ownDialogs_.get();
     sound_ = options.sound ? options.sound : ownSound_.get();
+    speaker_ = options.speaker ? options.speaker : ownSpeaker_.get();
     documents_ = options.documents ? options.documents : ownDocuments_.get();
     settings_ = std::make_unique<SettingsModule>(values_, *dialogs_, options.executableFolder);
     startup_ = std::make_unique<StartupSequence>(
@@ -106,7 +110,7 @@ void AppWindows::showNewMain() {
 }
 
 void AppWindows::showDrill() {
-    DrillScreen* drill = DrillScreen::open(values_, *dialogs_, *sound_);
+    DrillScreen* drill = DrillScreen::open(values_, *dialogs_, *sound_, *speaker_);
     if (!drill) {
         showNewMain();
         return;

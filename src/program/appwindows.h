@@ -14,10 +14,11 @@ class SettingsModule;
 class SoundPlayer;
 class StartupSequence;
 class UserDialogs;
+class WordSpeaker;
 
 // Makes and shows the program's windows and owns what they share for the whole run:
-// the application-wide values, the settings module and the dialog, sound and document
-// seams. Every window is made here when it is loaded and dies when it is closed, so
+// the application-wide values, the settings module and the dialog, sound, speech and
+// document seams. Every window is made here when it is loaded and dies when it is closed, so
 // showing a screen again runs its load step anew.
 class AppWindows : public QObject {
     Q_OBJECT
@@ -28,6 +29,7 @@ public:
         UserDialogs* dialogs = nullptr;      // null: the real one
         SoundPlayer* sound = nullptr;        // null: the real one
         DocumentOpener* documents = nullptr; // null: the real one
+        WordSpeaker* speaker = nullptr;      // null: the real one
     };
 
     explicit AppWindows(Options options, QObject* parent = nullptr);
@@ -65,9 +67,11 @@ private:
     QString fileToOpen_;
     std::unique_ptr<UserDialogs> ownDialogs_;
     std::unique_ptr<SoundPlayer> ownSound_;
+    std::unique_ptr<WordSpeaker> ownSpeaker_;
     std::unique_ptr<DocumentOpener> ownDocuments_;
     UserDialogs* dialogs_;
     SoundPlayer* sound_;
+    WordSpeaker* speaker_;
     DocumentOpener* documents_;
     std::unique_ptr<SettingsModule> settings_;
     std::unique_ptr<StartupSequence> startup_;

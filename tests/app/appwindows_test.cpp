@@ -2,6 +2,7 @@
 // The program's windows handing over to each other on the installed sample words, a second
 // copy of the program handing its file to the first, and the real seams to the desktop.
 #include "app/lazysoundplayer.h"
+#include "app/lazywordspeaker.h"
 #include "app/qtdocumentopener.h"
 #include "app/qtuserdialogs.h"
 #include "app/settingsfiles.h"
@@ -194,6 +195,13 @@ private slots:
         none.play("ok.wav");
         QVERIFY2(player.hasModule() && !none.hasModule(),
                  "the module is loaded on the first sound");
+        // The same for speech: with or without an audio device, the call returns at once.
+        LazyWordSpeaker speaker({"/no/such.so", VOKU_SPEECH_MODULE}), mute({"/no/such.so"});
+        for (const QString& word : QStringList{"", "apple", "banana"}) {
+            speaker.speak(word);
+            mute.speak(word);
+        }
+        QVERIFY(speaker.hasModule() && !mute.hasModule() && !mute.isSpeaking());
         QVERIFY(!QtDocumentOpener().open("/no/such/manual.pdf"));
     }
 };

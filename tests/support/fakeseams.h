@@ -4,6 +4,7 @@
 #include "app/documentopener.h"
 #include "app/soundplayer.h"
 #include "app/userdialogs.h"
+#include "app/wordspeaker.h"
 
 #include <QStringList>
 #include <functional>
@@ -61,6 +62,13 @@ class FakeSound : public SoundPlayer {
 public:
     QStringList played;
     void play(const QString& fileName) override { played << fileName; }
+};
+
+class FakeSpeaker : public WordSpeaker {
+public:
+    QStringList spoken;
+    void speak(const QString& word) override { spoken << word; }
+    bool isSpeaking() const override { return false; }
 };
 
 class FakeOpener : public DocumentOpener {

@@ -45,6 +45,9 @@ bool DrillKeys::press(int key, Qt::KeyboardModifiers modifiers) {
         if (drill_.isOnPage(selected_))
             drill_.wordClick(selected_);
         break;
+    case Qt::Key_S:
+        drill_.speakCard(selected_);
+        break;
     case Qt::Key_N:
         drill_.ngClick(selected_);
         break;

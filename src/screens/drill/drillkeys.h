@@ -8,8 +8,8 @@
 class DrillLogic;
 
 // The drill's keys: 1-9 and 0 choose card 1-10, the arrows move between cards, T turns the
-// chosen card, N grades it NG, E opens its explanation, Ctrl+Z is 1つ戻る. Enter and Space
-// are left to the focused button, so that Enter on NG grades NG.
+// chosen card, N grades it NG, E opens its explanation, S says its word, Ctrl+Z is 1つ戻る. Enter
+// and Space are left to the focused button, so that Enter on NG grades NG.
 class DrillKeys : public QObject {
 public:
     explicit DrillKeys(DrillLogic& drill, QObject* parent = nullptr);

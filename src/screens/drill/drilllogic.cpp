@@ -5,6 +5,7 @@
 #include "app/busyretry.h"
 #include "app/soundplayer.h"
 #include "app/userdialogs.h"
+#include "app/wordspeaker.h"
 #include "data/wordstore.h"
 
 namespace {
@@ -30,12 +31,13 @@ QString timesCaption(int times) {
 } // namespace
 
 DrillLogic::DrillLogic(AppValues& app, WordStore& store, UserDialogs& dialogs, SoundPlayer& sound,
-                       QObject* parent)
+                       WordSpeaker& speaker, QObject* parent)
     : QObject(parent)
     , app_(app)
     , store_(store)
     , dialogs_(dialogs)
-    , sound_(sound) {}
+    , sound_(sound)
+    , speaker_(speaker) {}
 
 bool DrillLogic::isOnPage(int slot) const {
     return slot >= 0 && slot < DrillValues::Slots && view_.cards[slot].ok.visible;
@@ -366,6 +368,22 @@ void DrillLogic::chooseCard(int slot) {
     if (failed_ || !isOnPage(slot))
         return;
     setFocus(Focus::Target::CardOk, slot);
+}
+
+void DrillLogic::speakCard(int slot) {
+    if (isOnPage(slot))
+        say(values_.cards[slot].record.word);
+}
+
+void DrillLogic::explainSpeakClick() {
+    if (handOver_.isOpen())
+        say(handOver_.view().word);
+}
+
+// Speech is sound too: NoSound keeps it quiet.
+void DrillLogic::say(const QString& word) {
+    if (app_.noSound == 0)
+        speaker_.speak(word);
 }
 
 void DrillLogic::explainActivate() {

@@ -16,6 +16,7 @@ struct AppValues;
 class SoundPlayer;
 class StoreError;
 class UserDialogs;
+class WordSpeaker;
 class WordStore;
 
 // The drill: ranks, pages of ten cards, OK and NG with their level moves, and undo. Each
@@ -32,7 +33,7 @@ public:
     };
 
     DrillLogic(AppValues& app, WordStore& store, UserDialogs& dialogs, SoundPlayer& sound,
-               QObject* parent = nullptr);
+               WordSpeaker& speaker, QObject* parent = nullptr);
 
     const DrillView& view() const { return view_; }
     const ExplainView& explainView() const { return handOver_.view(); }
@@ -54,12 +55,15 @@ public:
 
     // Puts the focus on a card's OK, so that the keys act on that card.
     void chooseCard(int slot);
+    // Says the card's English word, whichever side the card shows.
+    void speakCard(int slot);
 
     // The explanation window's events.
     void explainActivate();
     void explainCallOkClick();
     void explainCallNgClick();
     void explainCloseClick();
+    void explainSpeakClick();
 
 signals:
     void viewChanged();
@@ -86,6 +90,7 @@ private:
     void endRank();
     void abandonRank(const StoreError& error);
     void closeExplanation();
+    void say(const QString& word);
     bool explainedCardIsOnPage() const;
     void runPendingGrade();
     void setFocus(Focus::Target target, int slot = 0);
@@ -96,6 +101,7 @@ private:
     WordStore& store_;
     UserDialogs& dialogs_;
     SoundPlayer& sound_;
+    WordSpeaker& speaker_;
 
     DrillValues values_;
     DrillView view_;

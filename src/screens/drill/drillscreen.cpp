@@ -40,7 +40,11 @@ const std::array<Column, 2> Columns{Column{57, 105, 1440, 2280, 3480},
 
 const QString KeyHelp =
     QStringLiteral("キー操作: 1〜9, 0 カードを選ぶ　←→↑↓ カードを移る　T 意味と単語\n"
-                   "Enter・Space 選んだボタンを押す　N NG　E 説明　Ctrl+Z 1つ戻る");
+                   "Enter・Space 選んだボタンを押す　N NG　E 説明　S 発音　Ctrl+Z 1つ戻る");
+const QString KeyLegend =
+    QStringLiteral("1〜0 カード　←→↑↓ 移る　T めくる　Enter・Space 押す　N NG　E 説明　"
+                   "S 発音　Ctrl+Z 1つ戻る");
+constexpr qreal LegendPoints = 8;
 
 template <typename Control>
 Control* named(QWidget* area, const QString& name, const QRect& geometry) {
@@ -70,10 +74,10 @@ QString indexed(const char* name, int index) {
 } // namespace
 
 DrillScreen::DrillScreen(AppValues& values, WordStore store, UserDialogs& dialogs,
-                         SoundPlayer& sound, QWidget* parent)
+                         SoundPlayer& sound, WordSpeaker& speaker, QWidget* parent)
     : QMainWindow(parent)
     , store_(std::move(store))
-    , logic_(std::make_unique<DrillLogic>(values, store_, dialogs, sound))
+    , logic_(std::make_unique<DrillLogic>(values, store_, dialogs, sound, speaker))
     , keys_(new DrillKeys(*logic_, this)) {
     setObjectName(QStringLiteral("VK0020"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -95,9 +99,11 @@ DrillScreen::~DrillScreen() {
     delete explain_.data();
 }
 
-DrillScreen* DrillScreen::open(AppValues& values, UserDialogs& dialogs, SoundPlayer& sound) {
+DrillScreen* DrillScreen::open(AppValues& values, UserDialogs& dialogs, SoundPlayer& sound,
+                               WordSpeaker& speaker) {
     try {
-        return new DrillScreen(values, WordStore::open(values.dataFilePath), dialogs, sound);
+        return new DrillScreen(values, WordStore::open(values.dataFilePath), dialogs, sound,
+                               speaker);
     } catch (const StoreError& error) {
         if (QGuiApplication::overrideCursor())
             QGuiApplication::restoreOverrideCursor();
@@ -127,6 +133,7 @@ void DrillScreen::buildControls(QWidget* area) {
     next_ = button(area, QStringLiteral("BT_next"), QStringLiteral("次へ"),
                    toRect(4545, 3540, 1995, 495));
     next_->setToolTip(QStringLiteral("次へ（Enter）"));
+    buildKeyLegend(area);
 
     // Enter, like Space, presses the focused button.
     for (QPushButton* control : area->findChildren<QPushButton*>())
@@ -156,6 +163,14 @@ void DrillScreen::buildRankBar(QWidget* area) {
     }
 }
 
+// The keys in sight, in the strip the cards leave free at the bottom of the window.
+void DrillScreen::buildKeyLegend(QWidget* area) {
+    auto* legend = label(area, QStringLiteral("LB_keys"), toRect(57, 7845, 11001, 330));
+    legend->setFont(JapaneseFont::proportionalGothic(LegendPoints));
+    legend->setText(KeyLegend);
+    legend->setToolTip(KeyHelp);
+}
+
 void DrillScreen::buildCard(QWidget* area, int slot) {
     const Column& column = Columns[slot / 5];
     const int top = 1440 + 1320 * (slot % 5);
@@ -169,7 +184,8 @@ void DrillScreen::buildCard(QWidget* area, int slot) {
         label(area, indexed("LB_hatuon", slot), toRect(column.pronunciation, top + 360, 5400, 195));
     for (QLabel* face : {card.word, card.pronunciation}) {
         face->setToolTip(QStringLiteral("クリック（T）で意味と単語を切り替えます\n"
-                                        "右クリック（E）で説明を表示します"));
+                                        "右クリック（E）で説明を表示します\n"
+                                        "S で発音を聞きます"));
     }
 
     card.ok = button(area, indexed("BT_OK", slot), QStringLiteral("OK"),

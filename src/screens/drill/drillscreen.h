@@ -16,6 +16,7 @@ class QMouseEvent;
 class QPushButton;
 class SoundPlayer;
 class UserDialogs;
+class WordSpeaker;
 struct AppValues;
 
 // The drill screen VK0020: the rank bar, a page of up to ten cards and the explanation
@@ -27,12 +28,13 @@ class DrillScreen : public QMainWindow {
     Q_OBJECT
 public:
     DrillScreen(AppValues& values, WordStore store, UserDialogs& dialogs, SoundPlayer& sound,
-                QWidget* parent = nullptr);
+                WordSpeaker& speaker, QWidget* parent = nullptr);
     ~DrillScreen() override;
 
     // Opens the current word data file and loads the drill on it; null, after telling the
     // learner why, when the file cannot be opened.
-    static DrillScreen* open(AppValues& values, UserDialogs& dialogs, SoundPlayer& sound);
+    static DrillScreen* open(AppValues& values, UserDialogs& dialogs, SoundPlayer& sound,
+                             WordSpeaker& speaker);
 
     DrillLogic& logic() { return *logic_; }
 
@@ -61,6 +63,7 @@ private:
 
     void buildControls(QWidget* area);
     void buildRankBar(QWidget* area);
+    void buildKeyLegend(QWidget* area);
     void buildCard(QWidget* area, int slot);
     void buildMenus();
     void connectLogic();

@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 
 namespace {
 
@@ -53,6 +54,12 @@ ExplainWindow::ExplainWindow(DrillLogic& logic, QWidget* drillScreen)
     connect(callOk_, &QPushButton::clicked, &logic_, &DrillLogic::explainCallOkClick);
     connect(close_, &QPushButton::clicked, &logic_, &DrillLogic::explainCloseClick);
     connect(callNg_, &QPushButton::clicked, &logic_, &DrillLogic::explainCallNgClick);
+    // A small speaker in the free corner left of OK.
+    speak_ = addButton("BT_speak", QString(), QStringLiteral("発音を聞く（S キー）"),
+                       Twips::toRect(300, 5340, 435, 435));
+    speak_->setIcon(style()->standardIcon(QStyle::SP_MediaVolume));
+    speak_->setAutoDefault(false);
+    connect(speak_, &QPushButton::clicked, &logic_, &DrillLogic::explainSpeakClick);
     connect(&logic_, &DrillLogic::explanationChanged, this, &ExplainWindow::render);
     render();
 }
@@ -111,6 +118,8 @@ void ExplainWindow::keyPressEvent(QKeyEvent* event) {
             target = callNg_;
         else if (event->key() == Qt::Key_Escape)
             target = close_;
+        else if (event->key() == Qt::Key_S)
+            target = speak_;
     }
     if (!target) {
         QWidget::keyPressEvent(event);

@@ -10,7 +10,7 @@ class QPushButton;
 
 // The explanation window VK0030: the whole entry of one card, with OK, 閉じる and NG.
 // It draws the drill's explanation state and hands its buttons to the drill; the drill
-// screen opens, raises and closes it. Keys: O = OK, N = NG, Esc = 閉じる.
+// screen opens, raises and closes it. Keys: O = OK, N = NG, Esc = 閉じる, S says the word.
 class ExplainWindow : public QWidget {
     Q_OBJECT
 public:
@@ -36,4 +36,5 @@ private:
     QPushButton* callOk_;
     QPushButton* close_;
     QPushButton* callNg_;
+    QPushButton* speak_;
 };

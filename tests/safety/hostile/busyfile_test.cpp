@@ -49,7 +49,8 @@ TEST_F(BusyFileTest, TheDrillGivesUpAGradeOrStoresItOnceOnTryingAgain) {
     store.buildPracticeSet({1, 2});
     EXPECT_EQ(snapshot(path_).bytes.at(18), 1) << "a file left in WAL mode is put back";
     FakeSound sound;
-    DrillLogic drill(values_, store, dialogs_, sound);
+    FakeSpeaker speaker;
+    DrillLogic drill(values_, store, dialogs_, sound, speaker);
     drill.load();
     drill.levelClick(LevelClass::Never);
     for (const bool ok : {true, false}) {

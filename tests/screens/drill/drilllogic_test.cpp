@@ -10,8 +10,8 @@ namespace {
 using namespace drillfixture;
 constexpr int Never = LevelClass::Never;
 
-enum class Act { Ok, Ng, Click, Right, Undo, Next, WinOk, WinNg, WinClose, PassAll, Key };
 // clang-format off
+enum class Act { Level, Ok, Ng, Click, Right, Undo, Next, WinOk, WinNg, WinClose, WinSpeak, PassAll, Key };
 struct Step { Act act; int arg = 0; }; // arg: a slot, or a key with its modifiers
 // clang-format on
 
@@ -23,7 +23,7 @@ protected:
         store_.emplace(WordStore::open(path_));
         closes_ = fatal_ = 0;
         dialogs_.messages.clear();
-        drill_ = std::make_unique<DrillLogic>(app_, *store_, dialogs_, sound_);
+        drill_ = std::make_unique<DrillLogic>(app_, *store_, dialogs_, sound_, speaker_);
         keys_ = std::make_unique<DrillKeys>(*drill_);
         QObject::connect(drill_.get(), &DrillLogic::closeRequested, [this] { ++closes_; });
         QObject::connect(drill_.get(), &DrillLogic::fatalError, [this] { ++fatal_; });
@@ -34,6 +34,7 @@ protected:
     void run(Step s) {
         DrillLogic& d = *drill_;
         switch (s.act) {
+        case Act::Level: return d.levelClick(LevelClass::Never);
         case Act::Ok: return d.okClick(s.arg);
         case Act::Ng: return d.ngClick(s.arg);
         case Act::Click: return d.wordClick(s.arg);
@@ -43,6 +44,7 @@ protected:
         case Act::WinOk: return d.explainCallOkClick();
         case Act::WinNg: return d.explainCallNgClick();
         case Act::WinClose: return d.explainCloseClick();
+        case Act::WinSpeak: return d.explainSpeakClick();
         case Act::PassAll: for (int slot = 0; slot < DrillValues::Slots; ++slot) d.okClick(slot); return;
         case Act::Key: keys_->press(s.arg & ~Qt::KeyboardModifierMask, Qt::KeyboardModifiers(s.arg & Qt::KeyboardModifierMask));
         }
@@ -67,6 +69,7 @@ protected:
     AppValues app_;
     FakeDialogs dialogs_;
     FakeSound sound_;
+    FakeSpeaker speaker_;
     std::optional<WordStore> store_;
     std::unique_ptr<DrillLogic> drill_;
     std::unique_ptr<DrillKeys> keys_;
@@ -205,6 +208,31 @@ TEST_F(DrillLogicTest, CardFacesSoundsAndSettings) {
     EXPECT_EQ(v.formColour, u"65280"_qs);
     drill_->command1Click();
     EXPECT_EQ(closes_, 1);
+}
+
+TEST_F(DrillLogicTest, SpeaksTheChosenCardsWord) {
+    using enum Act;
+    // clang-format off
+    struct Row { const char* name; int noSound; std::vector<Step> steps; QStringList spoken; };
+    const Row rows[] = { // each followed by S
+        {"no card before a rank", 0, {}, {}},
+        {"the chosen card, either side", 0, {{Level}, {Key, Qt::Key_3}, {Click, 2}}, {"w1-3"}},
+        {"no card left on the page", 0, {{Level}, {PassAll}}, {}},
+        {"the explained word, then the chosen one", 0, {{Level}, {Right, 1}, {Key, Qt::Key_4}, {WinSpeak}}, {"w1-2", "w1-4"}},
+        {"no word without the window", 0, {{Level}, {Right, 1}, {WinClose}, {WinSpeak}}, {"w1-2"}},
+        {"NoSound", 1, {{Level}, {Right, 0}, {WinSpeak}}, {}},
+        {"NoSound -1 is on too", -1, {{Level}}, {}}};
+    // clang-format on
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        speaker_.spoken.clear();
+        app_.noSound = qint16(row.noSound);
+        start(words(10));
+        for (const Step& step : row.steps)
+            run(step);
+        run({Act::Key, Qt::Key_S});
+        EXPECT_EQ(speaker_.spoken.join(u','), row.spoken.join(u','));
+    }
 }
 
 TEST(LevelMove, GivesNewLevelAndTimes) {

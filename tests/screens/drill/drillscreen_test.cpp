@@ -31,6 +31,7 @@ private:
     AppValues app_;
     FakeDialogs dialogs_;
     FakeSound sound_;
+    FakeSpeaker speaker_;
     QPointer<DrillScreen> screen_;
 };
 
@@ -38,11 +39,14 @@ void DrillScreenTest::practisesARankByMouseAndKeys() {
     auto rows = words(12);
     rows.push_back(testwords::word(2, 1, 2, 3));
     makeWordFile(dir_.filePath(u"words.vku"_qs), rows, app_);
-    screen_ = DrillScreen::open(app_, dialogs_, sound_);
+    screen_ = DrillScreen::open(app_, dialogs_, sound_, speaker_);
     screen_->show();
     QVERIFY(QTest::qWaitForWindowExposed(screen_.data()));
     // Enter must choose a rank, never leave the drill.
     QCOMPARE(screen_->focusWidget(), get("BT_level_5"));
+    // The key legend fits its one line at the window's size.
+    QVERIFY(text("LB_keys").contains(u"S 発音"_qs) &&
+            get("LB_keys")->sizeHint().width() <= get("LB_keys")->width());
     click("BT_level_5");
     QCOMPARE(text("LB_hatuon_0"), u"ˈwɜːd"_qs);
     click("LB_hatuon_0"); // the pronunciation line turns its card too
@@ -56,6 +60,8 @@ void DrillScreenTest::practisesARankByMouseAndKeys() {
     QTRY_VERIFY(!explainWindow());
     click("LB_word_2", Qt::RightButton);
     QCOMPARE(text("LB_meaning"), u"意味1-3"_qs);
+    click("BT_speak");
+    QTest::keyClick(explainWindow(), Qt::Key_S);
     click("BT_callok");
     QTRY_VERIFY(!explainWindow());
     QVERIFY(!shown(2));
@@ -78,6 +84,8 @@ void DrillScreenTest::practisesARankByMouseAndKeys() {
     }
     key(Qt::Key_T);
     QCOMPARE(text("LB_word_6"), u"意味1-7"_qs);
+    key(Qt::Key_S);
+    QCOMPARE(speaker_.spoken, QStringList({"w1-3", "w1-3", "w1-7"}));
     key(Qt::Key_Space);
     QVERIFY(!shown(6));
     for (const char* name : {"BT_OK_1", "BT_OK_2", "BT_OK_3", "BT_OK_4", "BT_OK_7", "BT_OK_8"})

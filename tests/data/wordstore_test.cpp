@@ -49,12 +49,17 @@ TEST_F(WordStoreTest, SummaryPracticeSetAndWordsOfGroups) {
     EXPECT_EQ(summary,
               (decltype(summary){
                   {1, {1, 1, 0, 0, 0, 1}}, {2, {0, 1, 0, 0, 0, 1}}, {7, {0, 0, 0, 0, 1, 0}}}));
+    // Another program's grade, then our own reset, show in the next summary.
+    WordStore::open(path_).writeGrade(7, 1, 2, 5);
+    EXPECT_EQ(store.groupSummaries().back().counts, (std::array<qint64, 6>{0, 0, 1, 0, 0, 0}));
+    store.resetGroups({7});
+    EXPECT_EQ(store.groupSummaries().back().counts, (std::array<qint64, 6>{0, 0, 0, 0, 0, 1}));
 
     store.buildPracticeSet({7});
     Keys steps;
     const auto step = [&](qint64 done, qint64 total) { steps.emplace_back(done, total); };
     EXPECT_EQ(store.buildPracticeSet({2, 1, 2}, step), (LevelCounts{1, 2, 0, 0, 0, 2}));
-    EXPECT_EQ(steps, (Keys{{3, 5}, {5, 5}}));
+    EXPECT_EQ(steps, (Keys{{3, 10}, {5, 10}, {10, 10}})) << "copied, then indexed";
     EXPECT_EQ(rowsOf(path_, true).size(), 5u);
 
     EXPECT_EQ(store.countWordsOfGroups({2, 7}), 3);

@@ -241,9 +241,10 @@ LevelCounts WordStore::buildPracticeSet(const std::vector<int>& groups, const Pr
     // are its counts.
     const LevelCounts counts = countsOfGroups(tally_.current(db_, path_), chosen);
     const qint64 total = std::accumulate(counts.begin(), counts.end(), qint64(0));
+    // Copying a word takes about twice as long as indexing it, so it counts twice.
     const auto report = [&](qint64 done) {
         if (progress)
-            progress(done, 2 * total);
+            progress(done, 3 * total);
     };
     SqlStatement(db_, "DROP INDEX IF EXISTS selected_queue", path_).run();
     SqlStatement(db_, "DELETE FROM selected", path_).run();
@@ -255,14 +256,14 @@ LevelCounts WordStore::buildPracticeSet(const std::vector<int>& groups, const Pr
         insert.reset();
         insert.bind(1, group).run();
         done += sqlite3_changes(db_);
-        report(done);
+        report(2 * done);
     }
     {
         const IndexProgress indexing(
-            db_, [&](qint64 indexed) { report(total + indexed); }, total);
+            db_, [&](qint64 indexed) { report(2 * total + indexed); }, total);
         SqlStatement(db_, queueIndex.constData(), path_).run();
     }
-    report(2 * total);
+    report(3 * total);
     transaction.commit();
     return counts;
 }

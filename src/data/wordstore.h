@@ -45,7 +45,7 @@ public:
     std::vector<GroupSummary> groupSummaries() const;
 
     // Replaces the practice set with the words of the groups and returns its counts. The
-    // progress counts each word twice: once copied, once in the queue index.
+    // progress counts each word three times: twice as it is copied, once as it is indexed.
     LevelCounts buildPracticeSet(const std::vector<int>& groups, const Progress& progress = {});
     // The words of one rank of the practice set (LevelClass index) in the drill's order.
     RankQueue rankQueue(int rank) const;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wordstore.h"
 
+#include "indexprogress.h"
 #include "sqlstatement.h"
 #include "sqltransaction.h"
 #include "wordfilecheck.h"
@@ -67,44 +68,6 @@ LevelCounts countsOfGroups(const std::vector<GroupSummary>& summary,
     }
     return counts;
 }
-
-// Moves the bar while the queue index is built in one statement: SQLite calls back every
-// indexTick steps of its virtual machine, about indexStepsPerWord of them a word (7,038
-// calls for 500,000 words). The estimate stays short of the end until the index is there.
-class IndexProgress {
-public:
-    static constexpr int indexTick = 1000;
-    static constexpr int indexStepsPerWord = 14;
-
-    IndexProgress(sqlite3* db, std::function<void(qint64)> report, qint64 words)
-        : db_(db)
-        , report_(std::move(report))
-        , words_(words) {
-        sqlite3_progress_handler(db_, indexTick, &IndexProgress::tick, this);
-    }
-    ~IndexProgress() { sqlite3_progress_handler(db_, 0, nullptr, nullptr); }
-    IndexProgress(const IndexProgress&) = delete;
-    IndexProgress& operator=(const IndexProgress&) = delete;
-
-private:
-    // A failure to report stops the statement, and with it the build, rather than
-    // passing an exception through SQLite.
-    static int tick(void* data) noexcept {
-        auto* self = static_cast<IndexProgress*>(data);
-        try {
-            ++self->ticks_;
-            self->report_(std::min(self->words_ - 1, self->ticks_ * indexTick / indexStepsPerWord));
-            return 0;
-        } catch (...) {
-            return 1;
-        }
-    }
-
-    sqlite3* db_;
-    std::function<void(qint64)> report_;
-    qint64 words_;
-    qint64 ticks_ = 0;
-};
 
 void exec(sqlite3* db, const char* sql, const QString& path) {
     const int rc = sqlite3_exec(db, sql, nullptr, nullptr, nullptr);

@@ -54,6 +54,11 @@ SqlStatement& SqlStatement::bind(int index, const std::optional<QString>& value)
     return *this;
 }
 
+SqlStatement& SqlStatement::bindPointer(int index, void* pointer, const char* type) {
+    sqlite3_bind_pointer(statement_, index, pointer, type, nullptr);
+    return *this;
+}
+
 bool SqlStatement::step() {
     const int rc = sqlite3_step(statement_);
     if (rc == SQLITE_ROW)

@@ -22,6 +22,8 @@ public:
     SqlStatement& bind(int index, qint64 value);
     SqlStatement& bind(int index, const QString& value);
     SqlStatement& bind(int index, const std::optional<QString>& value);
+    // Hands a pointer to an SQL function of ours; SQL text cannot forge one.
+    SqlStatement& bindPointer(int index, void* pointer, const char* type);
 
     // Steps once: true while a row is there, false when done.
     bool step();

@@ -68,13 +68,14 @@ void checkDefinition(sqlite3* db, const char* table, const QString& path) {
 }
 
 // The checks of the definition hold for rows written since; a word put in while another
-// program had them switched off is found here, before any screen relies on the ranges.
-// The columns tested are those of the progress index, so this reads the index, not the
-// words. The practice set needs no such test: it is always rebuilt from word before a drill.
+// program had them switched off must be found before any screen relies on the ranges.
+// Group, level and times are tested while the words are counted at open (ProgressTally),
+// which reads the progress index once for both. The practice set needs no such test: it
+// is always rebuilt from word before a drill.
 // The key has no check in the definition; it must fit the 32 bits the program keeps it
-// in, or a grade could land on another word. Once the groups are known to be 1 to 999,
-// the smallest and largest key of each group are found in the primary key's index with
-// two seeks, which costs the same for any number of words.
+// in, or a grade could land on another word. The smallest and largest key of each group
+// 1 to 999 are found in the primary key's index with two seeks, which costs the same for
+// any number of words; a word of any other group is refused by the count.
 const char* const keyCheck = R"(
 WITH RECURSIVE g(n) AS (SELECT 1 UNION ALL SELECT n + 1 FROM g WHERE n < 999)
 SELECT n FROM g
@@ -84,16 +85,12 @@ WHERE (SELECT min(key) FROM word INDEXED BY sqlite_autoindex_word_1 WHERE "group
           > 2147483647
 LIMIT 1)";
 
-void checkValues(sqlite3* db, const QString& path) {
-    for (const char* sql : {R"(SELECT "group" FROM word WHERE NOT ("group" BETWEEN 1 AND 999)"
-                            R"( AND level BETWEEN 0 AND 4 AND times BETWEEN 0 AND 999) LIMIT 1)",
-                            keyCheck}) {
-        SqlStatement query(db, sql, path);
-        if (query.step())
-            throw StoreError(
-                StoreError::Kind::Invalid, path,
-                QStringLiteral("グループ %1 に範囲外の値があります").arg(query.integer(0)));
-    }
+void checkKeys(sqlite3* db, const QString& path) {
+    SqlStatement query(db, keyCheck, path);
+    if (query.step())
+        throw StoreError(
+            StoreError::Kind::Invalid, path,
+            QStringLiteral("グループ %1 に範囲外の値があります").arg(query.integer(0)));
 }
 
 } // namespace
@@ -123,7 +120,7 @@ void checkSchema(sqlite3* db, const QString& path) {
         checkTable(db, table, path);
         checkDefinition(db, table, path);
     }
-    checkValues(db, path);
+    checkKeys(db, path);
 }
 
 } // namespace WordFileCheck

@@ -17,8 +17,8 @@ extern const char* const tableDefinition;
 
 // Missing, not a regular file, unreadable, a legacy Access file, or not SQLite at all.
 void checkHeader(const QString& path);
-// Another program's database, a newer version, a missing or altered table, or values
-// out of range.
+// Another program's database, a newer version, a missing or altered table, or a key
+// beyond 32 bits (the other ranges are checked as the words are counted).
 void checkSchema(sqlite3* db, const QString& path);
 
 } // namespace WordFileCheck

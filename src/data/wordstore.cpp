@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wordstore.h"
 
+#include "indexprogress.h"
 #include "sqlstatement.h"
 #include "sqltransaction.h"
 #include "wordfilecheck.h"
@@ -9,6 +10,8 @@
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <algorithm>
+#include <numeric>
 #include <set>
 #include <sqlite3.h>
 #include <utility>
@@ -27,13 +30,6 @@ CREATE VIEW syukei AS
            count(*) AS "個数"
     FROM word GROUP BY 1, 2 ORDER BY 1;
 )";
-
-// The summary is computed here with the view's own rule rather than read through the
-// view, so a file whose view was altered cannot change what the main screen shows. It
-// groups in the order of the progress index, which needs no sorting, and leaves the
-// folding into level classes to the caller.
-const char* const summaryQuery =
-    R"(SELECT "group", times, level, count(*) FROM word GROUP BY "group", times, level)";
 
 // The practice set's queues are read through this index; it is made after the rows are
 // in, which costs far less than keeping it up to date row by row.
@@ -62,6 +58,21 @@ std::vector<int> distinct(const std::vector<int>& groups) {
     return {unique.begin(), unique.end()};
 }
 
+LevelCounts countsOfGroups(const std::vector<GroupSummary>& summary,
+                           const std::vector<int>& groups) {
+    LevelCounts counts{};
+    for (int group : groups) {
+        const auto found = std::lower_bound(
+            summary.begin(), summary.end(), group,
+            [](const GroupSummary& entry, int wanted) { return entry.group < wanted; });
+        if (found == summary.end() || found->group != group)
+            continue;
+        for (size_t rank = 0; rank < counts.size(); ++rank)
+            counts[rank] += static_cast<qint32>(found->counts[rank]);
+    }
+    return counts;
+}
+
 void exec(sqlite3* db, const char* sql, const QString& path) {
     const int rc = sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK)
@@ -77,11 +88,14 @@ void configure(sqlite3* db, const QString& path) {
     sqlite3_db_config(db, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
     sqlite3_db_config(db, SQLITE_DBCONFIG_ENABLE_TRIGGER, 0, nullptr);
     exec(db, "PRAGMA synchronous = FULL", path);
+    ProgressTally::install(db, path);
 }
 
 sqlite3* openConnection(const QString& path, int flags) {
     sqlite3* db = nullptr;
-    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db, flags, nullptr);
+    // One thread uses a connection, so SQLite's own lock around each call is not needed.
+    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db,
+                                   flags | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         const QString detail = QString::fromUtf8(sqlite3_errmsg(db));
         sqlite3_close(db);
@@ -123,7 +137,8 @@ WordStore::~WordStore() {
 WordStore::WordStore(WordStore&& other) noexcept
     : db_(std::exchange(other.db_, nullptr))
     , path_(std::move(other.path_))
-    , readOnly_(other.readOnly_) {}
+    , readOnly_(other.readOnly_)
+    , tally_(std::move(other.tally_)) {}
 
 WordStore& WordStore::operator=(WordStore&& other) noexcept {
     if (this != &other) {
@@ -131,6 +146,7 @@ WordStore& WordStore::operator=(WordStore&& other) noexcept {
         db_ = std::exchange(other.db_, nullptr);
         path_ = std::move(other.path_);
         readOnly_ = other.readOnly_;
+        tally_ = std::move(other.tally_);
     }
     return *this;
 }
@@ -146,6 +162,7 @@ WordStore WordStore::open(const QString& path) {
                     path, readOnly);
     configure(store.db_, path);
     WordFileCheck::checkSchema(store.db_, path);
+    store.tally_.current(store.db_, path);
     if (!readOnly)
         useRollbackJournal(store.db_, path);
     return store;
@@ -180,25 +197,22 @@ void WordStore::requireWritable() const {
 }
 
 std::vector<GroupSummary> WordStore::groupSummaries() const {
-    SqlStatement query(db_, summaryQuery, path_);
-    std::vector<GroupSummary> groups;
-    while (query.step()) {
-        const int group = static_cast<int>(query.integer(0));
-        if (groups.empty() || groups.back().group != group)
-            groups.push_back(GroupSummary{group, {}});
-        const int rank =
-            LevelClass::of(static_cast<int>(query.integer(2)), static_cast<int>(query.integer(1)));
-        if (rank >= 0)
-            groups.back().counts[static_cast<size_t>(rank)] += query.integer(3);
-    }
-    return groups;
+    return tally_.current(db_, path_);
 }
 
 LevelCounts WordStore::buildPracticeSet(const std::vector<int>& groups, const Progress& progress) {
     requireWritable();
     const std::vector<int> chosen = distinct(groups);
     SqlTransaction transaction(db_, path_);
-    const qint64 total = countWordsOfGroups(chosen);
+    // The practice set is a copy of these words made in this transaction, so their counts
+    // are its counts.
+    const LevelCounts counts = countsOfGroups(tally_.current(db_, path_), chosen);
+    const qint64 total = std::accumulate(counts.begin(), counts.end(), qint64(0));
+    // Copying a word takes about twice as long as indexing it, so it counts twice.
+    const auto report = [&](qint64 done) {
+        if (progress)
+            progress(done, 3 * total);
+    };
     SqlStatement(db_, "DROP INDEX IF EXISTS selected_queue", path_).run();
     SqlStatement(db_, "DELETE FROM selected", path_).run();
     const QByteArray copy = QByteArray("INSERT INTO selected SELECT ") + SqlStatement::wordColumns +
@@ -209,21 +223,14 @@ LevelCounts WordStore::buildPracticeSet(const std::vector<int>& groups, const Pr
         insert.reset();
         insert.bind(1, group).run();
         done += sqlite3_changes(db_);
-        if (progress)
-            progress(done, total);
+        report(2 * done);
     }
-    SqlStatement(db_, queueIndex.constData(), path_).run();
-    LevelCounts counts{};
-    const QByteArray countSql = QByteArray("SELECT ") + SqlStatement::rankExpression +
-                                ", count(*) FROM selected GROUP BY 1";
-    SqlStatement count(db_, countSql.constData(), path_);
-    while (count.step()) {
-        const qint64 index = count.integer(0);
-        if (index < 0 || index >= LevelClass::Count)
-            throw StoreError(StoreError::Kind::Invalid, path_,
-                             QStringLiteral("レベルが 0 から 4 でない単語があります"));
-        counts[static_cast<size_t>(index)] = static_cast<qint32>(count.integer(1));
+    {
+        const IndexProgress indexing(
+            db_, [&](qint64 indexed) { report(2 * total + indexed); }, total);
+        SqlStatement(db_, queueIndex.constData(), path_).run();
     }
+    report(3 * total);
     transaction.commit();
     return counts;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "levelclass.h"
+#include "progresstally.h"
 #include "rankqueue.h"
 #include "storeerror.h"
 #include "summaryline.h"
@@ -42,10 +43,12 @@ public:
     const QString& path() const { return path_; }
     bool isReadOnly() const { return readOnly_; }
 
-    // Per group and level class, the number of words, ordered by group.
+    // Per group and level class, the number of words, ordered by group. Counted at open
+    // and again only once the words have changed.
     std::vector<GroupSummary> groupSummaries() const;
 
-    // Replaces the practice set with the words of the groups and returns its counts.
+    // Replaces the practice set with the words of the groups and returns its counts. The
+    // progress counts each word three times: twice as it is copied, once as it is indexed.
     LevelCounts buildPracticeSet(const std::vector<int>& groups, const Progress& progress = {});
     // The words of one rank of the practice set (LevelClass index) in the drill's order.
     RankQueue rankQueue(int rank) const;
@@ -75,4 +78,5 @@ private:
     sqlite3* db_ = nullptr;
     QString path_;
     bool readOnly_ = false;
+    mutable ProgressTally tally_;
 };

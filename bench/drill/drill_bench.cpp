@@ -106,30 +106,40 @@ void nextPage(benchmark::State& state) {
 
 // Grades cards of the never-checked rank one by one, each click until the screen is drawn
 // again. With NG the explanation window opens as it does by default; it is closed and the
-// card passed outside the timing. The floor is a plain durable UPDATE on the same file.
+// card passed outside the timing. The floor, a plain durable UPDATE on a copy of the file
+// beside it, is taken between the grades, so that both meet the disk in the same moments.
 void grade(benchmark::State& state) {
     Drill& d = drill(state);
     const bool ok = state.range(1) == 1;
     DrillScreen* screen = d.open();
     button(screen, "BT_level", LevelClass::Never)->click();
+    const QString floorPath = d.values.dataFilePath + QStringLiteral(".floor");
+    QFile::remove(floorPath);
+    QFile::copy(d.values.dataFilePath, floorPath);
+    SqliteFloor::DurableCommit floor(floorPath);
     std::vector<double> millis;
+    std::vector<double> floorMillis;
     int slot = 0;
     for (auto _ : state) {
         if (slot == DrillValues::Slots) {
             screen->findChild<QPushButton*>(QStringLiteral("BT_next"))->click();
             slot = 0;
         }
+        // The page turn and the window closed last time are drawn outside the timing, so
+        // each grade is charged only with its own drawing.
+        QCoreApplication::processEvents();
         timedClick(state, button(screen, ok ? "BT_OK" : "BT_ng", slot), millis);
         if (!ok) {
             screen->logic().explainCloseClick();
             button(screen, "BT_OK", slot)->click();
         }
+        floorMillis.push_back(floor.onceMs());
         ++slot;
     }
     delete screen;
     reportPercentiles(state, millis);
-    const double floorP99 =
-        SqliteFloor::percentile(SqliteFloor::durableCommitMs(d.values.dataFilePath, 1000), 0.99);
+    const double floorP99 = SqliteFloor::percentile(floorMillis, 0.99);
+    state.counters["floor_p50_ms"] = SqliteFloor::percentile(floorMillis, 0.5);
     state.counters["floor_p99_ms"] = floorP99;
     state.counters["p99_ratio"] = state.counters["p99_ms"] / floorP99;
 }

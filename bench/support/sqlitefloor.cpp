@@ -96,20 +96,38 @@ double bulkInsertMs(const QString& folder, const std::vector<WordRecord>& rows) 
     return elapsed;
 }
 
+struct DurableCommit::Statement {
+    explicit Statement(const QString& path)
+        : db(path)
+        , update(db.prepare(
+              "UPDATE word SET times = times % 999 + 1 WHERE \"group\" = ?1 AND key = 1")) {}
+    ~Statement() { sqlite3_finalize(update); }
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+
+    Connection db;
+    sqlite3_stmt* update;
+};
+
+DurableCommit::DurableCommit(const QString& path)
+    : statement_(std::make_unique<Statement>(path)) {}
+
+DurableCommit::~DurableCommit() = default;
+
+double DurableCommit::onceMs() {
+    QElapsedTimer timer;
+    timer.start();
+    sqlite3_bind_int(statement_->update, 1, 1 + round_++ % 999);
+    sqlite3_step(statement_->update);
+    sqlite3_reset(statement_->update);
+    return timer.nsecsElapsed() / 1e6;
+}
+
 std::vector<double> durableCommitMs(const QString& path, int count) {
-    Connection db(path);
-    sqlite3_stmt* update =
-        db.prepare("UPDATE word SET times = times % 999 + 1 WHERE \"group\" = ?1 AND key = 1");
+    DurableCommit commit(path);
     std::vector<double> millis;
-    for (int i = 0; i < count; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        sqlite3_bind_int(update, 1, 1 + i % 999);
-        sqlite3_step(update);
-        sqlite3_reset(update);
-        millis.push_back(timer.nsecsElapsed() / 1e6);
-    }
-    sqlite3_finalize(update);
+    for (int i = 0; i < count; ++i)
+        millis.push_back(commit.onceMs());
     return millis;
 }
 

@@ -30,7 +30,9 @@ for _ in $(seq 50); do
 done
 
 app="$build/app"
-settings_name=$(sed -n 's/^"\(.*\)".*/\1/p' "$app/Vokuini.ini" | iconv -f CP932 -t UTF-8)
+# Vokuini.ini is CP932: decoded before sed, which skips undecodable bytes in a UTF-8 locale.
+settings_name=$(iconv -f CP932 -t UTF-8 "$app/Vokuini.ini" | sed -n 's/^"\([^"]*\)".*/\1/p')
+[ -n "$settings_name" ] || { echo "no settings folder name in $app/Vokuini.ini" >&2; exit 1; }
 [ -f "$app/Ini/VKI010.ini" ] && ls "$app"/Ini/*.vku >/dev/null 2>&1 ||
     echo "note: no bundled sample word file in $app/Ini; voku starts without one"
 

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QLibraryInfo>
+#include <QTimer>
 #include <QTranslator>
 
 void ApplicationSetup::apply(QApplication& app) {
@@ -13,8 +14,12 @@ void ApplicationSetup::apply(QApplication& app) {
     QApplication::setApplicationVersion(Product::version());
     QApplication::setDesktopFileName(QStringLiteral("voku"));
     // The installed theme icon when there is one, else the copy built into the program.
-    QApplication::setWindowIcon(
-        QIcon::fromTheme(QStringLiteral("voku"), QIcon(QStringLiteral(":/voku/voku.svg"))));
+    // Looking through the icon themes takes a few milliseconds, so it is done once the first
+    // window is up; Qt then gives the icon to every window already open.
+    QTimer::singleShot(0, &app, [] {
+        QApplication::setWindowIcon(
+            QIcon::fromTheme(QStringLiteral("voku"), QIcon(QStringLiteral(":/voku/voku.svg"))));
+    });
     loadQtJapanese(app);
 }
 

@@ -51,7 +51,7 @@ private slots:
     // As the program starts: Japanese texts in Qt's own dialogs, and the program's icon.
     void initTestCase() {
         ApplicationSetup::apply(*qApp);
-        QVERIFY(!QApplication::windowIcon().pixmap(32).isNull());
+        QTRY_VERIFY(!QApplication::windowIcon().pixmap(32).isNull());
     }
     void init() {
         home_ = std::make_unique<testfiles::TempHome>();
